@@ -1,0 +1,28 @@
+#pragma once
+
+#include "screens/Fenster.h"
+
+#include <memory>
+
+namespace kalmiro {
+
+class TfrmKalmiro;
+
+// All twelve windows, created once in a fixed order and kept until the end.
+class Programm {
+public:
+    Programm();
+    ~Programm();
+    Programm(const Programm&) = delete;
+    Programm& operator=(const Programm&) = delete;
+
+    TfrmKalmiro& Hauptfenster() const;
+    const Fensterverbund& Fenster() const { return m_fenster; }
+    // Shows the main window centred on the screen.
+    void Starte();
+
+private:
+    Fensterverbund m_fenster;
+};
+
+} // namespace kalmiro

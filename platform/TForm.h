@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/FarbenU.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <optional>
+
+class QEventLoop;
+class QPainter;
+
+namespace kalmiro {
+
+// Base of every window. The client area (the central widget) has the window's stated
+// size with the menu bar above it; FormActivate runs each time the window is opened or
+// shown again, FormPaint at every paint of the client area.
+class TForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Rahmen {
+        Einfach,     // single border, close button only
+        Dialog,      // dialog border, close button only
+        OhneKnoepfe, // dialog border without any title-bar button
+    };
+    enum class Ergebnis { Keins, Ok, Schliessen };
+
+    explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
+
+    // Shows the window application-modal and returns when it closes.
+    Ergebnis ZeigeModal();
+    bool LaeuftModal() const { return m_schleife != nullptr; }
+    // Closes the window with the given result (the result of ZeigeModal).
+    void Schliesse(Ergebnis ergebnis);
+
+    QWidget* Client() const { return centralWidget(); }
+    QSize ClientGroesse() const;
+
+    void ZentriereUeber(const QWidget* haupt);
+    void ZentriereAufBildschirm();
+    void Maximieren();
+
+    // Paints the client area again: later, or at once (inside an animation frame).
+    void NeuZeichnen();
+    void SofortZeichnen();
+
+protected:
+    // Called by the subclass after its setupUi: fixes the client size given in the
+    // layout (minimum = maximum size of the central widget), the border, the
+    // background colour, and turns layout fonts into pixel sizes at 96 dpi.
+    void RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund = std::nullopt);
+
+    virtual void FormActivate() {}
+    virtual void FormPaint(QPainter& canvas);
+    // The evaluation window can only be left through its own button.
+    virtual bool DarfSchliessen() { return true; }
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QEventLoop* m_schleife = nullptr;
+    Ergebnis m_ergebnis = Ergebnis::Keins;
+};
+
+// Layout fonts are given in points; the program draws at 96 dpi whatever the screen.
+void FontsAuf96Dpi(QWidget* wurzel);
+
+} // namespace kalmiro

@@ -1,0 +1,18 @@
+#include "platform/TPaintBox.h"
+
+#include <QPainter>
+
+namespace kalmiro {
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    // Mouse clicks go to the window below, as on a painted surface.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    if (!OnPaint) return;
+    QPainter canvas(this);
+    OnPaint(canvas);
+}
+
+} // namespace kalmiro

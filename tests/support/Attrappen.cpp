@@ -1,0 +1,88 @@
+#include "tests/support/Attrappen.h"
+
+#include "platform/SystemU.h"
+#include "tests/support/Testmain.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace kalmiro::test {
+namespace {
+Attrappen* aktuell = nullptr;
+}
+
+void Vorbereiten() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+Attrappen::Attrappen() {
+    aktuell = this;
+    kalmiro::SetzeMeldung([this](const QString& text) {
+        meldungen << text;
+        if (beiMeldung) beiMeldung(text);
+    });
+    kalmiro::SetzeWarte([this](int ms) {
+        wartezeiten << ms;
+        if (m_zeit.isValid()) m_zeit = m_zeit.addMSecs(ms);
+        if (beiWarte) beiWarte(ms);
+    });
+    kalmiro::SetzeUhr([this] { return m_zeit.isValid() ? m_zeit : QDateTime::currentDateTime(); });
+    kalmiro::SetzeBildschirm([this] { return m_bildschirm; });
+}
+
+Attrappen::~Attrappen() {
+    kalmiro::SetzeMeldung({});
+    kalmiro::SetzeWarte({});
+    kalmiro::SetzeUhr({});
+    kalmiro::SetzeBildschirm({});
+    if (aktuell == this) aktuell = nullptr;
+}
+
+Attrappen& Attrappen::Aktuell() {
+    Q_ASSERT(aktuell);
+    return *aktuell;
+}
+
+void Attrappen::SetzeZeit(const QDateTime& zeit) { m_zeit = zeit; }
+void Attrappen::EchteZeit() { m_zeit = QDateTime(); }
+void Attrappen::SetzeBildschirm(QSize groesse) { m_bildschirm = groesse; }
+
+void Attrappen::Zuruecksetzen() {
+    meldungen.clear();
+    wartezeiten.clear();
+    beiMeldung = {};
+    beiWarte = {};
+}
+
+ZufallsSkript::ZufallsSkript(std::uint32_t saat) : m_motor(saat) { SetzeZufallsQuelle(this); }
+
+ZufallsSkript::~ZufallsSkript() { SetzeZufallsQuelle(nullptr); }
+
+void ZufallsSkript::Werte(std::initializer_list<int> werte) {
+    m_werte.insert(m_werte.end(), werte.begin(), werte.end());
+}
+
+int ZufallsSkript::Ziehe(int n) {
+    m_grenzen.push_back(n);
+    if (!m_werte.empty()) {
+        const int w = m_werte.front();
+        m_werte.pop_front();
+        return w;
+    }
+    return std::uniform_int_distribution<int>(0, n - 1)(m_motor);
+}
+
+void BeimNaechstenModal(std::function<void(QWidget&)> tun) {
+    auto* zeitgeber = new QTimer(qApp);
+    zeitgeber->setInterval(0);
+    QObject::connect(zeitgeber, &QTimer::timeout, zeitgeber, [zeitgeber, tun] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        zeitgeber->stop();
+        zeitgeber->deleteLater();
+        tun(*modal);
+    });
+    zeitgeber->start();
+}
+
+} // namespace kalmiro::test

@@ -1,0 +1,3 @@
+#include "Bilder.h"
+
+void UhrBilder(Bildliste&) {}
