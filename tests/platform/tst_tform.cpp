@@ -1,0 +1,119 @@
+#include "platform/TForm.h"
+#include "tests/support/Testmain.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace kalmiro;
+
+namespace {
+
+class Probefenster : public TForm {
+public:
+    explicit Probefenster(QSize client = {300, 200}) {
+        auto* c = new QWidget;
+        c->setMinimumSize(client);
+        setCentralWidget(c);
+        label = new QLabel(QStringLiteral("Text"), c);
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSize(26);
+        f.setBold(true);
+        label->setFont(f);
+        menuBar()->addAction(QStringLiteral("Schließen"));
+        RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    }
+    int aktivierungen = 0;
+    int zeichnungen = 0;
+    bool schliessbar = true;
+    QLabel* label;
+
+protected:
+    void FormActivate() override { ++aktivierungen; }
+    void FormPaint(QPainter&) override { ++zeichnungen; }
+    bool DarfSchliessen() override { return schliessbar; }
+};
+
+} // namespace
+
+class TstTForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void clientGroesseUndSchriften();
+    void aktivierungBeiJedemZeigen();
+    void modalesFensterDarueberAktiviertNicht();
+    void zeigeModalLiefertErgebnis();
+    void schliessenVerweigert();
+    void zeichnetDenClientBereich();
+};
+
+void TstTForm::clientGroesseUndSchriften() {
+    Probefenster f({1016, 722});
+    f.show();
+    QCOMPARE(f.Client()->size(), QSize(1016, 722));
+    QCOMPARE(f.ClientGroesse(), QSize(1016, 722));
+    QVERIFY(f.menuBar()->isVisible());
+    QCOMPARE(f.Client()->geometry().top(), f.menuBar()->geometry().bottom() + 1);
+    // 26 points at 96 dpi: a 35 pixel font, whatever the screen's dpi.
+    QCOMPARE(f.label->font().pixelSize(), 35);
+    QVERIFY(f.label->font().bold());
+    QCOMPARE(f.Client()->palette().color(QPalette::Window), QColor(240, 240, 240));
+}
+
+void TstTForm::aktivierungBeiJedemZeigen() {
+    Probefenster f;
+    f.show();
+    QCOMPARE(f.aktivierungen, 1);
+    f.hide();
+    f.show();
+    QCOMPARE(f.aktivierungen, 2);
+}
+
+void TstTForm::modalesFensterDarueberAktiviertNicht() {
+    Probefenster haupt;
+    haupt.show();
+    Probefenster dialog;
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    dialog.ZeigeModal();
+    QCOMPARE(dialog.aktivierungen, 1);
+    QCOMPARE(haupt.aktivierungen, 1);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TstTForm::zeigeModalLiefertErgebnis() {
+    Probefenster dialog;
+    QTimer::singleShot(0, &dialog, [&] {
+        QVERIFY(dialog.LaeuftModal());
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+        dialog.Schliesse(TForm::Ergebnis::Ok);
+    });
+    QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Ok);
+    QVERIFY(!dialog.LaeuftModal());
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Keins);
+    test::BeimNaechstenModal([](QWidget& w) { w.close(); });
+    QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Keins);
+    QCOMPARE(dialog.aktivierungen, 3);
+}
+
+void TstTForm::schliessenVerweigert() {
+    Probefenster f;
+    f.show();
+    f.schliessbar = false;
+    f.close();
+    QVERIFY(f.isVisible());
+    f.schliessbar = true;
+    f.close();
+    QVERIFY(!f.isVisible());
+}
+
+void TstTForm::zeichnetDenClientBereich() {
+    Probefenster f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.SofortZeichnen();
+    QVERIFY(f.zeichnungen >= 1);
+}
+
+KALMIRO_TEST_MAIN(TstTForm)
+#include "tst_tform.moc"
