@@ -1,5 +1,6 @@
 #include "platform/TForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -58,6 +59,8 @@ void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
         client->setAutoFillBackground(true);
     }
     FontsAuf96Dpi(this);
+    // The menu keeps the desktop's menu font, not the window's layout font.
+    if (QWidget* menue = menuWidget()) menue->setFont(QApplication::font("QMenuBar"));
     adjustSize();
 }
 

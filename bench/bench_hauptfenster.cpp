@@ -1,0 +1,35 @@
+#include "app/KalmiroU.h"
+#include "app/Programm.h"
+#include "platform/TPaintBox.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+using namespace kalmiro;
+
+// One full paint of the main window's client area (gradient, titles, clock).
+static void BM_Hauptfenster_Zeichnen(benchmark::State& state) {
+    Programm programm;
+    TfrmKalmiro& haupt = programm.Hauptfenster();
+    programm.Starte();
+    QApplication::processEvents();
+    QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        haupt.Client()->render(&bild);
+        benchmark::DoNotOptimize(bild.bits());
+    }
+}
+BENCHMARK(BM_Hauptfenster_Zeichnen)->Unit(benchmark::kMillisecond);
+
+// Start-up: all twelve windows created, the main window shown and painted once.
+static void BM_Programmstart(benchmark::State& state) {
+    QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        Programm programm;
+        programm.Starte();
+        programm.Hauptfenster().Client()->render(&bild);
+        benchmark::DoNotOptimize(bild.bits());
+    }
+}
+BENCHMARK(BM_Programmstart)->Unit(benchmark::kMillisecond);
