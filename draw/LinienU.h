@@ -21,4 +21,8 @@ void DrawCircle(QPainter& canvas, int breite, const QColor& stift, float x, floa
                 const QColor& fuellung, bool gefuellt);
 void DrawBitmapCircle(QPainter& canvas, const QImage& muster, float x, float y, float radius);
 
+// Sets the pen of a line: width and colour; style 1 solid, 2 dotted, 3 dash-dot where
+// strichPunkt allows it, any other keeps the pen's style. The brush is cleared.
+void Linienstift(QPainter& canvas, int breite, const QColor& farbe, int stil, bool strichPunkt);
+
 } // namespace kalmiro

@@ -13,6 +13,9 @@ namespace kalmiro {
 // The routines that place text return a world-unit distance for chaining.
 
 void InitMarkupPalette();
+// The letter the Symbol font shows for a character (p is pi, a alpha, ...), as Unicode;
+// characters it draws as they are come back unchanged.
+QChar SymbolNachUnicode(QChar zeichen);
 int SysTextWidth(QPainter& canvas, const QString& text, int groesse);
 float SysTextWidthW(QPainter& canvas, const QString& text, int groesse);
 void SysDrawText(QPainter& canvas, const QString& text, int x, int y, int groesse);

@@ -10,6 +10,8 @@ namespace kalmiro {
 
 // "Arial" at a size in points, turned into pixels at 96 dpi whatever the device.
 QFont Arial(int punkte, bool fett);
+// The size of a raised or lowered character: Round(0.75 x size).
+int KleineGroesse(int groesse);
 
 // Marked-up text: '^' raises and '!' lowers the next character; in the two-colour
 // routines '#' toggles between the base and the second colour.
