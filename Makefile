@@ -41,10 +41,13 @@ bilder: configure
 	cmake --build $(BUILD) -j $(JOBS) --target bilder
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/bilder/bilder resources/bilder
 
+# Every test writes the window states it reaches to $(BUILD)/tour/.
 tour: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -R tour --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@echo "Pictures of the windows: $(BUILD)/tour/"
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKALMIRO_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target kalmiro_fuzz
 	@echo "Fuzz targets are in build-fuzz/fuzz/"
