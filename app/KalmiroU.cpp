@@ -151,11 +151,18 @@ void TfrmKalmiro::Timer1Timer() {
     naechsterTick();
 }
 
+int TickAbstand(const QTime& jetzt) {
+    // A few milliseconds past the full second, so a tick that comes a little early or a
+    // paint that comes a little late still reads the new second.
+    constexpr int nachlauf = 5;
+    const int ms = jetzt.isValid() ? jetzt.msec() : 0;
+    return 1000 - ms + nachlauf;
+}
+
 void TfrmKalmiro::naechsterTick() {
     // A free-running 1000 ms interval drifts against the wall clock and would now and then
     // skip a second; aim just past the next full second instead.
-    const int ms = Jetzt().time().msec();
-    m_timer1->start(1000 - ms + 5);
+    m_timer1->start(TickAbstand(Jetzt().time()));
 }
 
 } // namespace kalmiro

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAction;
+class QTime;
 class QTimer;
 
 namespace Ui {
@@ -59,5 +60,8 @@ private:
 
 // The clock's world mapping: world -10..10 on the 500 x 500 pixels of its paint box.
 void UhrAbbildungSetzen();
+
+// Milliseconds from now to the clock's next tick, just after the next full second.
+int TickAbstand(const QTime& jetzt);
 
 } // namespace kalmiro
