@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -14,5 +17,17 @@ QImage Aufnahme(QWidget& widget);
 void Tour(const QImage& bild, const QString& name);
 // True if the pixel lies within toleranz of the colour in each channel.
 bool FarbeEtwa(const QImage& bild, int x, int y, const QColor& farbe, int toleranz = 0);
+
+// The smallest rectangle holding every pixel of the area (the whole picture if none is
+// given) for which passt is true; an empty rectangle if there is none. Finds the ink of
+// a glyph or a stroke to compare positions with.
+QRect Umriss(const QImage& bild, const std::function<bool(const QColor&)>& passt,
+             QRect bereich = {});
+
+// What is wrong with an embedded picture: empty if it decodes at the stated size,
+// otherwise the reason, for QVERIFY2(BildFehler(...).isEmpty(), ...).
+QString BildFehler(const QString& pfad, QSize groesse);
+// The embedded pictures of a group, e.g. ":/bilder/uhr/holz.png", sorted.
+QStringList BilderDerGruppe(const QString& gruppe);
 
 } // namespace kalmiro::test
