@@ -11,6 +11,9 @@ class frmMaxanzahl;
 
 namespace kalmiro {
 
+// How many rounds an exercise screen runs: the screen sets MaxanzahlArt, shows this
+// dialog modally and reads MaxDurchgaenge[MaxanzahlArt] afterwards. OK stores the
+// number, "Schließen" leaves the setting as it was.
 class TfrmMaxanzahl : public TForm {
     Q_OBJECT
 public:
@@ -21,8 +24,17 @@ protected:
     void FormActivate() override;
 
 private:
+    enum class Pruefung { Gilt, Ersetzt, Gemeldet };
+
+    void edtMaxzahlExit();
+    void BitBtn2Click();
+    Pruefung PruefeEingabe();
+
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmMaxanzahl> ui;
+    // The last exit put up the out-of-range message: the click that moved the focus
+    // went to the message, not to the button.
+    bool m_gemeldet = false;
 };
 
 } // namespace kalmiro
