@@ -15,7 +15,6 @@ using namespace kalmiro::test;
 
 namespace {
 
-const QColor schwarz(0, 0, 0);
 const QColor grau128(128, 128, 128);
 const QColor grau240(240, 240, 240);
 const QColor pink(255, 0, 102);

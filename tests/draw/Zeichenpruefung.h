@@ -9,6 +9,12 @@
 
 namespace kalmiro::test {
 
+// The plain colours the drawing tests paint and probe with.
+inline const QColor schwarz(0, 0, 0);
+inline const QColor weiss(255, 255, 255);
+inline const QColor rot(255, 0, 0);
+inline const QColor blau(0, 0, 255);
+
 // A white canvas to draw on.
 inline QImage Leinwand(int breite, int hoehe) {
     QImage bild(breite, hoehe, QImage::Format_ARGB32);

@@ -13,11 +13,7 @@ using namespace kalmiro;
 using namespace kalmiro::test;
 
 namespace {
-const QColor rot(255, 0, 0);
-const QColor blau(0, 0, 255);
 const QColor gruen(0, 160, 0);
-const QColor schwarz(0, 0, 0);
-const QColor weiss(255, 255, 255);
 const QColor grau(240, 240, 240);
 const QColor holzbraun(170, 110, 60);
 const QPoint mitte(250, 250);

@@ -12,10 +12,6 @@ using namespace kalmiro;
 using namespace kalmiro::test;
 
 namespace {
-const QColor rot(255, 0, 0);
-const QColor blau(0, 0, 255);
-const QColor schwarz(0, 0, 0);
-const QColor weiss(255, 255, 255);
 
 // 20 pixels per unit, world (0, 0) at pixel (200, 100).
 void Abbildung20() { InitWorld(-10, 10, -5, 5, 0, 400, 0, 200); }

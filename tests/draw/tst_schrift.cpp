@@ -16,8 +16,6 @@ using namespace kalmiro;
 using namespace kalmiro::test;
 
 namespace {
-const QColor schwarz(0, 0, 0);
-const QColor rot(255, 0, 0);
 const QColor pink(255, 0, 102);
 
 int Weite(const QString& text, int groesse, bool fett) {
@@ -300,8 +298,7 @@ void TstSchrift::sysFarben_data() {
     QTest::newRow("§") << QStringLiteral("H§H") << leer << QList<QColor>{schwarz, QColor(153, 102, 51)};
     QTest::newRow("&") << "H&H" << leer << QList<QColor>{schwarz, QColor(255, 102, 0)};
     QTest::newRow("Marker vor hoch") << "H#^HH" << leer << QList<QColor>{schwarz, pink, pink};
-    const QColor blau(0, 0, 255);
-    QTest::newRow("C mit eigener Basis") << "H#H#H" << blau << QList<QColor>{blau, pink, blau};
+        QTest::newRow("C mit eigener Basis") << "H#H#H" << blau << QList<QColor>{blau, pink, blau};
     QTest::newRow("C zweiter Marker") << "H&H_H" << blau << QList<QColor>{blau, QColor(255, 102, 0), blau};
 }
 
