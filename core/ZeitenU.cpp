@@ -252,8 +252,10 @@ QString EingabeNormalisiert(QStringView text) {
 
 bool ZeichenErlaubt(const Umwandlungsaufgabe& aufgabe, QChar zeichen) {
     if (zeichen >= u'0' && zeichen <= u'9') return true;
-    if (aufgabe.StellenLoesung != 0) return zeichen == u',';
-    return zeichen == u'/' && aufgabe.BruchLoesung;
+    // A whole number may be typed with a comma too (180,0 is 180); dropping the comma
+    // would turn it into another number.
+    if (aufgabe.BruchLoesung) return zeichen == u'/';
+    return zeichen == u',';
 }
 
 Urteil Bewerte(Umwandlungsaufgabe& aufgabe, int& versuch, const QString& eingabe) {

@@ -64,8 +64,8 @@ QString Festkomma(double wert, int stellen);
 // dropped (180,0 and 0180 read 180, ,1 reads 0,1); cut to 40 characters.
 QString EingabeNormalisiert(QStringView text);
 
-// Whether the entry field of the task takes the character: digits always, a comma for
-// a decimal answer, a slash for a fraction answer.
+// Whether the entry field of the task takes the character: digits always, a slash for
+// a fraction answer, a comma for any other.
 bool ZeichenErlaubt(const Umwandlungsaufgabe& aufgabe, QChar zeichen);
 
 // How an answer was judged.

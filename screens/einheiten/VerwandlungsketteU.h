@@ -11,6 +11,8 @@ class frmVerwandlungsketten;
 
 namespace kalmiro {
 
+// The chain of time units from hours down to milliseconds on one line, with the
+// factor between neighbours above it: a reference the pupil opens while converting.
 class TfrmVerwandlungsketten : public TForm {
     Q_OBJECT
 public:
@@ -19,10 +21,16 @@ public:
 
 protected:
     void FormActivate() override;
+    void FormPaint(QPainter& canvas) override;
 
 private:
+    void MasseSetzen();
+
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmVerwandlungsketten> ui;
+    int MitteX = 0;
+    int MitteY = 0;
+    int Breite = 0;
 };
 
 } // namespace kalmiro

@@ -369,7 +369,8 @@ void TstZeiten::tastenfilter_data() {
     QTest::addColumn<bool>("bruchLoesung");
     QTest::addColumn<QString>("erlaubt");
     QTest::addColumn<QString>("verboten");
-    QTest::newRow("ganze Zahl") << 0 << false << "0123456789" << ",/.-+ eh";
+    // The comma passes for whole numbers too: 180,0 is read as 180.
+    QTest::newRow("ganze Zahl") << 0 << false << "0123456789," << "/.-+ eh";
     QTest::newRow("Dezimalzahl") << 1 << false << "0123456789," << "/.-+ e";
     QTest::newRow("Bruch") << 0 << true << "0123456789/" << ",.-+ e:";
 }
