@@ -1,22 +1,339 @@
 #include "screens/grundrechnungsarten/UebungsbeispieleU.h"
 
+#include "core/FarbenU.h"
 #include "core/GlobaleU.h"
+#include "core/TexteU.h"
+#include "core/ZufallU.h"
+#include "draw/KoordU.h"
+#include "draw/LinienU.h"
+#include "draw/SchriftU.h"
+#include "platform/SystemU.h"
+#include "platform/TEdit.h"
+#include "screens/dialoge/AuswertungU.h"
+#include "screens/dialoge/MaxanzahlU.h"
 #include "ui_UebungsbeispieleU.h"
 
+#include <QPainter>
+#include <algorithm>
+
 namespace kalmiro {
+namespace {
+
+constexpr int Schriftgroesse = 16; // points, the drawn tasks
+constexpr int Rundenart = 2;       // the entry of MaxDurchgaenge this screen uses
+
+const QColor Schwarz(0, 0, 0);
+const QColor Navy(0, 0, 128);
+const QColor Rot(255, 0, 0);
+
+const QString StartText = QStringLiteral(
+    "Gib die jeweiligen Zeiten nacheinander ein.\rDrücke die Enter–Taste oder klicke mit der "
+    "Maus ins nächste Feld!");
+const QString TippText = QStringLiteral(
+    "Gib die jeweilgen Zeiten nacheinander ein.\rDrücke die Enter-Taste oder klicke mit der Maus "
+    "ins nächste Feld");
+
+QString MitKomma(double wert, int stellen) {
+    return QString::number(wert, 'f', stellen).replace(u'.', u',');
+}
+
+int Art() { return std::clamp(UebungArt, ArtAddition, ArtDivision); }
+
+// The top-left corner of task block i (0..5) in world units.
+float BlockX(int i) {
+    static constexpr float x[] = {-24.0f, -7.0f, 10.0f};
+    return x[i % 3];
+}
+float BlockY(int i) { return i < 3 ? 7.0f : -6.0f; }
+
+// A time quantity in its columns: days (only when not 0), hours, minutes, seconds.
+void Zeile(QPainter& canvas, int tage, int stunden, int minuten, int sekunden, float cx, float y,
+           const QColor& farbe) {
+    if (tage != 0)
+        TextRight(canvas, QString::number(tage) + u'd', cx + 1.5f, y, farbe, Schriftgroesse, true);
+    TextRight(canvas, QString::number(stunden) + u'h', cx + 4.0f, y, farbe, Schriftgroesse, true);
+    TextRight(canvas, QString::number(minuten) + QStringLiteral("min"), cx + 8.0f, y, farbe,
+              Schriftgroesse, true);
+    TextRight(canvas, QString::number(sekunden) + u's', cx + 11.0f, y, farbe, Schriftgroesse, true);
+}
+
+} // namespace
+
+QChar UebungFilter(QChar c) {
+    if ((c >= u'0' && c <= u'9') || c == u' ' || c == TEdit::Rueck || c == TEdit::Enter) return c;
+    if (QStringView(u"dhimns").contains(c)) return c;
+    if (QStringView(u"HIMNS").contains(c)) return c.toLower();
+    return {};
+}
+
+QString OhneFuehrendeNullen(const QString& text) {
+    qsizetype anfang = 0;
+    while (anfang < text.size() && text[anfang] == u' ') ++anfang;
+    const QStringView eingabe = QStringView(text).mid(anfang);
+    QString ergebnis = FuehrendeNullen(eingabe);
+    // "0h12min3s" has no leading zero to drop: its 0 is the number of hours.
+    if (eingabe.startsWith(u'0') && !(ergebnis.size() > 0 && ergebnis[0].isDigit()))
+        ergebnis.prepend(u'0');
+    return ergebnis;
+}
 
 TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmUebung>()) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    m_felder = {ui->edtBsp1, ui->edtBsp2, ui->edtBsp3, ui->edtBsp4, ui->edtBsp5, ui->edtBsp6};
+    for (int i = 0; i < AufgabenProRunde; ++i) {
+        TEdit* feld = m_felder[static_cast<std::size_t>(i)];
+        feld->SetzeFilter(UebungFilter);
+        connect(feld, &TEdit::Change, this, &TfrmUebung::edtChange);
+        connect(feld, &TEdit::Exit, this, [this, i] { edtExit(i); });
+    }
+    connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmUebung::btnWeiterClick);
+    connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmUebung::btnAuswertungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
+    connect(ui->menMaxanzahl, &QAction::triggered, this, &TfrmUebung::menMaxanzahlClick);
 }
 
 TfrmUebung::~TfrmUebung() = default;
 
+const TZeitAufgabe& TfrmUebung::Aufgabe(int position) const {
+    return m_aufgaben[static_cast<std::size_t>(std::clamp(position, 1, AufgabenProRunde) - 1)];
+}
+
 void TfrmUebung::FormActivate() {
     ZentriereUeber(m_fenster.frmKalmiro);
     if (Bildschirm1024) Maximieren();
+    FarbenSetzen();
+    Randomize();
+    InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);
+    FelderLeeren();
+    Versuche = 0;
+    Versuch = 1;
+    Punkte = 0;
+    GesamtPunkte = 0;
+    GesamtVersuche = 0;
+    Durchgang = 1;
+    MaxanzahlArt = Rundenart;
+    ui->lblAktVersuche->setText(QStringLiteral("0"));
+    ui->lblAktPunkte->setText(QStringLiteral("0"));
+    ZaehlerZeigen();
+    // A showing closed at the end of a series must not start with its "Auswertung".
+    KnopfWaehlen();
+    Runde();
+    m_felder[0]->setFocus();
+    Anzeige(StartText, fbBraun);
+    NeuZeichnen();
+}
+
+void TfrmUebung::Runde() {
+    static const QString titel[] = {
+        QStringLiteral("Übungsbeispiele zur Addition von Zeiten"),
+        QStringLiteral("Übungsbeispiele zur Subtraktion von Zeiten"),
+        QStringLiteral("Übungsbeispiele zur Multiplikation von Zeiten"),
+        QStringLiteral("Übungsbeispiele zur Division von Zeiten"),
+    };
+    ui->pnlAnzeige->setText(titel[Art() - 1]);
+    m_aufgaben = NeueAufgabenreihe(Art());
+    // Each field lies under its result line, where the accepted result is drawn later.
+    for (int i = 0; i < AufgabenProRunde; ++i) {
+        int px = 0, py = 0;
+        WorldToPixel(BlockX(i) + 1.5f, BlockY(i) - 5.5f, px, py);
+        m_felder[static_cast<std::size_t>(i)]->move(px, py);
+    }
+}
+
+void TfrmUebung::FelderLeeren() {
+    for (TEdit* feld : m_felder) {
+        feld->show();
+        feld->clear();
+    }
+    m_plaetze.fill(Platz{});
+    Versuch = 1;
+}
+
+void TfrmUebung::ZaehlerZeigen() {
+    const int grenze = MaxDurchgaenge[Rundenart];
+    ui->lblDurchgang->setText(QString::number(Durchgang) + QStringLiteral(" / ") +
+                              QString::number(grenze));
+    ui->lblAktVersuche->setText(QString::number(Versuche));
+}
+
+bool TfrmUebung::RundeFertig() const {
+    return std::all_of(m_plaetze.begin(), m_plaetze.end(), [](const Platz& p) { return p.Fertig(); });
+}
+
+// Reached or passed: a limit lowered below the current round still ends the series.
+bool TfrmUebung::LetzteRunde() const { return Durchgang >= MaxDurchgaenge[Rundenart]; }
+
+void TfrmUebung::KnopfWaehlen() {
+    const bool auswerten = LetzteRunde() && RundeFertig();
+    ui->btnWeiter->setVisible(!auswerten);
+    ui->btnAuswertung->setVisible(auswerten);
+}
+
+void TfrmUebung::Anzeige(const QString& text, Farbe farbe) {
+    QPalette pal = ui->lblAnzeige->palette();
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(farbe));
+    ui->lblAnzeige->setPalette(pal);
+    ui->lblAnzeige->setText(Zeilenumbrueche(text));
+}
+
+void TfrmUebung::edtChange() { Anzeige(TippText, fbBraun); }
+
+void TfrmUebung::edtExit(int i) {
+    TEdit* feld = m_felder[static_cast<std::size_t>(i)];
+    Platz& platz = m_plaetze[static_cast<std::size_t>(i)];
+    if (feld->text().isEmpty() || platz.Fertig()) return;
+
+    const QString normal = OhneFuehrendeNullen(feld->text());
+    feld->setText(normal);
+    platz.antwort = ZeichenEntfernen(normal, u' ').left(KurzText20);
+    const TZeitAufgabe& aufgabe = m_aufgaben[static_cast<std::size_t>(i)];
+    const bool richtig = platz.antwort == OhneFuehrendeNullen(aufgabe.Erwartet);
+
+    // The attempt belongs to the task: a first wrong answer elsewhere, left pending,
+    // does not make this answer a second attempt.
+    if (!richtig && platz.versuch == 1) {
+        Anzeige(QStringLiteral("Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und "
+                               "versuche es noch einmal."),
+                fbPink);
+        platz.versuch = 2;
+        Versuch = 2;
+        ++GesamtVersuche;
+        ++Versuche;
+        ui->lblAktVersuche->setText(QString::number(Versuche));
+        feld->setFocus();
+        return;
+    }
+    if (!richtig) {
+        Anzeige(QStringLiteral("Deine Eingabe ist leider wieder falsch!\rDas Ergebnis lautet ") +
+                    EinheitenLeerzeichen(aufgabe.Erwartet) +
+                    QStringLiteral("!\rVergleiche das Ergebnis mit deiner Eingabe und überlege, "
+                                   "warum du den Fehler begangen hast!"),
+                fbPink);
+        platz.gezeigt = true;
+    } else if (platz.versuch == 1) {
+        Anzeige(QStringLiteral("Bravo deine Eingabe ist richtig!"), fbKornblau);
+        platz.richtig = true;
+        Punkte += 1.0f;
+        GesamtPunkte += 1.0f;
+    } else {
+        Anzeige(QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"), fbKornblau);
+        platz.richtig = true;
+        Punkte += 0.5f;
+        GesamtPunkte += 0.5f;
+    }
+    platz.versuch = 1;
+    Versuch = 1;
+    feld->hide();
+    ++Versuche;
+    ++GesamtVersuche;
+    ui->lblAktVersuche->setText(QString::number(Versuche));
+    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    KnopfWaehlen();
+    NeuZeichnen();
+}
+
+void TfrmUebung::btnWeiterClick() {
+    // In the last round a pending answer counts as missing too: the round must be
+    // finished before the series can end.
+    const bool letzte = LetzteRunde();
+    int fehlend = 0;
+    TEdit* erstes = nullptr;
+    for (std::size_t i = 0; i < m_felder.size(); ++i) {
+        const bool fehlt = letzte ? !m_plaetze[i].Fertig() : m_felder[i]->text().isEmpty();
+        if (!fehlt) continue;
+        ++fehlend;
+        if (!erstes) erstes = m_felder[i];
+    }
+    if (fehlend > 0) {
+        Meldung(QStringLiteral("Es fehlen noch ") + QString::number(fehlend) +
+                QStringLiteral(" Einträge!"));
+        erstes->setFocus();
+        return;
+    }
+    if (letzte) {
+        KnopfWaehlen();
+        return;
+    }
+    FelderLeeren();
+    ++Durchgang;
+    Versuche = 0;
+    Punkte = 0;
+    ZaehlerZeigen();
+    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    Runde();
+    m_felder[0]->setFocus();
+    NeuZeichnen();
+}
+
+void TfrmUebung::btnAuswertungClick() {
+    if (m_fenster.frmAuswertung) m_fenster.frmAuswertung->ZeigeModal();
+    Versuche = 0;
+    Versuch = 1;
+    Punkte = 0;
+    GesamtPunkte = 0;
+    GesamtVersuche = 0;
+    Durchgang = 1;
+    Runde();
+    FelderLeeren();
+    ZaehlerZeigen();
+    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    KnopfWaehlen();
+    m_felder[0]->setFocus();
+    NeuZeichnen();
+}
+
+void TfrmUebung::menMaxanzahlClick() {
+    MaxanzahlArt = Rundenart;
+    if (m_fenster.frmMaxanzahl) m_fenster.frmMaxanzahl->ZeigeModal();
+    // The series goes on from the round reached; the display says which one that is.
+    ZaehlerZeigen();
+    KnopfWaehlen();
+    NeuZeichnen();
+}
+
+void TfrmUebung::FormPaint(QPainter& canvas) {
+    PaintBackground(canvas);
+    for (int i = 0; i < AufgabenProRunde; ++i) ZeichneAufgabe(canvas, i);
+}
+
+void TfrmUebung::ZeichneAufgabe(QPainter& canvas, int i) {
+    const TZeitAufgabe& a = m_aufgaben[static_cast<std::size_t>(i)];
+    const Platz& platz = m_plaetze[static_cast<std::size_t>(i)];
+    const float cx = BlockX(i);
+    const float cy = BlockY(i);
+    const int art = Art();
+    const bool zweiZeiten = art == ArtAddition || art == ArtSubtraktion;
+
+    TextLeft(canvas, QString::number(i + 1) + QStringLiteral(". Beispiel"), cx, cy, fbBraun,
+             Schriftgroesse, true);
+    Zeile(canvas, a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, cx, zweiZeiten ? cy - 2 : cy - 3.5f,
+          Schwarz);
+    if (zweiZeiten) Zeile(canvas, 0, a.Stunden2, a.Minuten2, a.Sekunden2, cx, cy - 3.5f, Schwarz);
+    const QString k = QString::number(a.k);
+    switch (art) {
+    case ArtAddition:
+        TextRight(canvas, QStringLiteral("+"), cx + 1, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        break;
+    case ArtSubtraktion:
+        DrawLine(canvas, 3, Schwarz, cx + 0.5f, cy - 4.2f, cx + 1, cy - 4.2f, 1);
+        break;
+    case ArtMultiplikation:
+        TextRight(canvas, QString(QChar(0xB7)), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        TextRight(canvas, k, cx + 12.5f, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        break;
+    default:
+        TextRight(canvas, QStringLiteral(":"), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        TextLeft(canvas, k, cx + 12, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        break;
+    }
+    DrawLine(canvas, 3, Schwarz, cx + 1.5f, cy - 5, cx + 11.5f, cy - 5, 1);
+    if (platz.richtig)
+        Zeile(canvas, a.ErgebnisTage, a.ErgebnisStunden, a.ErgebnisMinuten, a.ErgebnisSekunden, cx,
+              cy - 5.2f, Navy);
+    else if (platz.gezeigt)
+        TextLeft(canvas, platz.antwort, cx + 4, cy - 5.2f, Rot, Schriftgroesse, true);
 }
 
 } // namespace kalmiro

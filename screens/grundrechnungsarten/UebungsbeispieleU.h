@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/ZeitaufgabenU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
 
+#include <QString>
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -11,18 +14,61 @@ class frmUebung;
 
 namespace kalmiro {
 
+class TEdit;
+
+// What reaches the answer fields: digits, blank, the unit letters d h i m n s (capitals
+// but D lowered), Backspace and Enter; nothing else.
+QChar UebungFilter(QChar c);
+
+// An answer as it is compared: leading zeros dropped as FuehrendeNullen does, but a
+// zero that is a whole number ("0h12min3s") stays.
+QString OhneFuehrendeNullen(const QString& text);
+
+// Exercises in the four operations: six tasks per round, each answered in its field
+// and checked on leaving it, with a second attempt after a first wrong answer.
 class TfrmUebung : public TForm {
     Q_OBJECT
 public:
     explicit TfrmUebung(const Fensterverbund& fenster, QWidget* parent = nullptr);
     ~TfrmUebung() override;
 
+    // Task position 1..6 of the current round.
+    const TZeitAufgabe& Aufgabe(int position) const;
+
 protected:
     void FormActivate() override;
+    void FormPaint(QPainter& canvas) override;
 
 private:
+    // A task position moves from open to pending (one wrong answer) to final.
+    struct Platz {
+        bool richtig = false; // answer accepted
+        bool gezeigt = false; // two wrong answers; the last answer is drawn in red
+        int versuch = 1;      // the attempt the next answer at this position counts as
+        QString antwort;      // the last answer, normalised, without blanks
+        bool Fertig() const { return richtig || gezeigt; }
+    };
+
+    void edtChange();
+    void edtExit(int i);
+    void btnWeiterClick();
+    void btnAuswertungClick();
+    void menMaxanzahlClick();
+
+    void Runde();           // new tasks, title, fields placed
+    void FelderLeeren();    // all fields shown and empty, all positions open
+    void ZaehlerZeigen();   // the three boxes at the bottom
+    void KnopfWaehlen();    // "Auswertung" in the place of "Weiter" once the series is done
+    bool RundeFertig() const;
+    bool LetzteRunde() const;
+    void Anzeige(const QString& text, Farbe farbe);
+    void ZeichneAufgabe(QPainter& canvas, int i);
+
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmUebung> ui;
+    std::array<TEdit*, AufgabenProRunde> m_felder{};
+    std::array<TZeitAufgabe, AufgabenProRunde> m_aufgaben{};
+    std::array<Platz, AufgabenProRunde> m_plaetze{};
 };
 
 } // namespace kalmiro
