@@ -21,7 +21,8 @@ private Q_SLOTS:
 
 void TstFlugziele::nummernLaufen() {
     QCOMPARE(static_cast<int>(Flugziele.size()), 59);
-    for (int i = 0; i < AnzahlFlugziele; ++i) QCOMPARE(Flugziele[i].Nummer, i);
+    for (int i = 0; i < AnzahlFlugziele; ++i)
+        QCOMPARE(Flugziele[i].Nummer, i);
 }
 
 void TstFlugziele::heimatstadt() {
@@ -48,21 +49,34 @@ void TstFlugziele::datensaetze_data() {
     QTest::addColumn<float>("y");
     QTest::addColumn<int>("entfernung");
     QTest::addColumn<int>("bild");
-    QTest::newRow("Anchorage") << 1 << "Anchorage" << "USA" << -11 << 0 << -21.7f << 6.1f << 17795 << 1;
-    QTest::newRow("New York") << 3 << "New York" << "USA" << -6 << 0 << -11.55f << 2.3f << 6801 << 3;
-    QTest::newRow("Qito") << 11 << "Qito" << "Ecuador" << -6 << 0 << -12.15f << -4.0f << 10398 << 6;
-    QTest::newRow("Rabat") << 21 << "Rabat" << "Marokko" << -1 << 0 << -2.75f << 0.7f << 2488 << 8;
-    QTest::newRow("Kairo") << 22 << "Kairo" << "Ägypten" << 1 << 0 << 2.55f << 0.45f << 2386 << 15;
-    QTest::newRow("Kinshasa") << 27 << "Kinshasa" << "Kongo" << 0 << 0 << 0.75f << -4.35f << 5845 << 12;
-    QTest::newRow("Sydne") << 32 << "Sydne" << "Australien" << 9 << 0 << 18.7f << -8.65f << 15995 << 17;
-    QTest::newRow("Alice Springs") << 34 << "Alice Springs" << "Australien" << 8 << 30 << 16.2f << -7.15f
-                                   << 13886 << 17;
-    QTest::newRow("Kabul") << 35 << "Kabul" << "Afghanistan" << 4 << 30 << 7.5f << 1.35f << 4571 << 18;
-    QTest::newRow("Neu Dheli") << 37 << "Neu Dheli" << "Indien" << 5 << 30 << 8.63f << 0.2f << 5572 << 18;
-    QTest::newRow("Ulan Bator") << 46 << "Ulan Bator" << "Mongolai" << 7 << 0 << 12.4f << 3.45f << 6310 << 21;
-    QTest::newRow("Kingston") << 47 << "Kingston" << "Jamaica" << -6 << 0 << -11.88f << -1.4f << 8731 << 5;
-    QTest::newRow("Katmandu") << 52 << "Katmandu" << "Nepal" << 4 << 45 << 9.7f << 0.2f << 6241 << 18;
-    QTest::newRow("Sanaa") << 58 << "Sanaa" << "Jemen" << 2 << 0 << 4.35f << -1.7f << 4453 << 15;
+    QTest::newRow("Anchorage") << 1 << "Anchorage"
+                               << "USA" << -11 << 0 << -21.7f << 6.1f << 17795 << 1;
+    QTest::newRow("New York") << 3 << "New York"
+                              << "USA" << -6 << 0 << -11.55f << 2.3f << 6801 << 3;
+    QTest::newRow("Qito") << 11 << "Qito"
+                          << "Ecuador" << -6 << 0 << -12.15f << -4.0f << 10398 << 6;
+    QTest::newRow("Rabat") << 21 << "Rabat"
+                           << "Marokko" << -1 << 0 << -2.75f << 0.7f << 2488 << 8;
+    QTest::newRow("Kairo") << 22 << "Kairo"
+                           << "Ägypten" << 1 << 0 << 2.55f << 0.45f << 2386 << 15;
+    QTest::newRow("Kinshasa") << 27 << "Kinshasa"
+                              << "Kongo" << 0 << 0 << 0.75f << -4.35f << 5845 << 12;
+    QTest::newRow("Sydne") << 32 << "Sydne"
+                           << "Australien" << 9 << 0 << 18.7f << -8.65f << 15995 << 17;
+    QTest::newRow("Alice Springs") << 34 << "Alice Springs"
+                                   << "Australien" << 8 << 30 << 16.2f << -7.15f << 13886 << 17;
+    QTest::newRow("Kabul") << 35 << "Kabul"
+                           << "Afghanistan" << 4 << 30 << 7.5f << 1.35f << 4571 << 18;
+    QTest::newRow("Neu Dheli") << 37 << "Neu Dheli"
+                               << "Indien" << 5 << 30 << 8.63f << 0.2f << 5572 << 18;
+    QTest::newRow("Ulan Bator") << 46 << "Ulan Bator"
+                                << "Mongolai" << 7 << 0 << 12.4f << 3.45f << 6310 << 21;
+    QTest::newRow("Kingston") << 47 << "Kingston"
+                              << "Jamaica" << -6 << 0 << -11.88f << -1.4f << 8731 << 5;
+    QTest::newRow("Katmandu") << 52 << "Katmandu"
+                              << "Nepal" << 4 << 45 << 9.7f << 0.2f << 6241 << 18;
+    QTest::newRow("Sanaa") << 58 << "Sanaa"
+                           << "Jemen" << 2 << 0 << 4.35f << -1.7f << 4453 << 15;
 }
 
 void TstFlugziele::datensaetze() {
@@ -105,8 +119,10 @@ void TstFlugziele::versatzPasstZurZone() {
         QVERIFY2(z.Minuten == 0 || z.Minuten == 30 || z.Minuten == 45, qPrintable(z.Stadt));
         const int zone = static_cast<int>(std::floor((z.X + 2.5f) / 2.0f));
         const int streifen = zone - 1;
-        QVERIFY2(std::abs(z.Stunden - streifen) <= 2,
-                 qPrintable(QStringLiteral("%1: %2 h in strip %3").arg(z.Stadt).arg(z.Stunden).arg(streifen)));
+        QVERIFY2(
+            std::abs(z.Stunden - streifen) <= 2,
+            qPrintable(
+                QStringLiteral("%1: %2 h in strip %3").arg(z.Stadt).arg(z.Stunden).arg(streifen)));
     }
 }
 
