@@ -204,6 +204,18 @@ void BruchAlsLoesung(Umwandlungsaufgabe& a, int r1) {
     a.LoesungText = a.ZaehlerText + u'/' + a.NennerText;
 }
 
+// Clears task i and makes the three draws every task starts with, in this order.
+Umwandlungsaufgabe* Beginne(int i, int& r1, int& r2, int& r3) {
+    if (!GueltigeZeile(i)) return nullptr;
+    Umwandlungsaufgabe& a = Umwandlungsaufgaben[static_cast<std::size_t>(i)];
+    a = {};
+    r1 = Ziehe1bis100();
+    r2 = Ziehe1bis100();
+    r3 = Ziehe1bis100();
+    a.EingabeLinks = EingabeLinksPixel;
+    return &a;
+}
+
 } // namespace
 
 void AufgabeLoeschen(int i) {
@@ -211,33 +223,23 @@ void AufgabeLoeschen(int i) {
 }
 
 void AufgabeOhneBrueche(int i) {
-    if (!GueltigeZeile(i)) return;
-    Umwandlungsaufgabe& a = Umwandlungsaufgaben[static_cast<std::size_t>(i)];
-    a = {};
-    const int r1 = Ziehe1bis100();
-    const int r2 = Ziehe1bis100();
-    const int r3 = Ziehe1bis100();
-    EinfacheArt(a, (r1 - 1) / 20, r2, r3);
-    a.EingabeLinks = EingabeLinksPixel;
+    int r1 = 0, r2 = 0, r3 = 0;
+    if (Umwandlungsaufgabe* a = Beginne(i, r1, r2, r3)) EinfacheArt(*a, (r1 - 1) / 20, r2, r3);
 }
 
 void AufgabeMitBruechen(int i) {
-    if (!GueltigeZeile(i)) return;
-    Umwandlungsaufgabe& a = Umwandlungsaufgaben[static_cast<std::size_t>(i)];
-    a = {};
-    const int r1 = Ziehe1bis100();
-    const int r2 = Ziehe1bis100();
-    const int r3 = Ziehe1bis100();
+    int r1 = 0, r2 = 0, r3 = 0;
+    Umwandlungsaufgabe* a = Beginne(i, r1, r2, r3);
+    if (!a) return;
     if (r1 <= 40) {
-        EinfacheArt(a, (r1 - 1) / 8, r2, r3);
-    } else {
-        a.Bruchart = true;
-        if (r1 <= 70)
-            BruchAlsAngabe(a, r1, r2);
-        else
-            BruchAlsLoesung(a, r1);
+        EinfacheArt(*a, (r1 - 1) / 8, r2, r3);
+        return;
     }
-    a.EingabeLinks = EingabeLinksPixel;
+    a->Bruchart = true;
+    if (r1 <= 70)
+        BruchAlsAngabe(*a, r1, r2);
+    else
+        BruchAlsLoesung(*a, r1);
 }
 
 QString Festkomma(double wert, int stellen) {

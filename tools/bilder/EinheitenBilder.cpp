@@ -99,29 +99,29 @@ void Strich(QPainter& p, const QPainterPath& weg, const QColor& rand, const QCol
     p.drawPath(weg.translated(-0.8, -1.3));
 }
 
-QImage Haken() {
+QImage Zeichen(const QPainterPath& weg, const QColor& rand, const QColor& farbe, const QColor& glanz) {
     QImage bild = Leer(zeichenSeite, zeichenSeite);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
+    Strich(p, weg, rand, farbe, glanz);
+    return bild;
+}
+
+QImage Haken() {
     QPainterPath weg;
     weg.moveTo(7, 21);
     weg.lineTo(16, 31);
     weg.lineTo(33, 8);
-    Strich(p, weg, QColor(16, 90, 26), QColor(52, 190, 62), QColor(190, 250, 180, 200));
-    return bild;
+    return Zeichen(weg, QColor(16, 90, 26), QColor(52, 190, 62), QColor(190, 250, 180, 200));
 }
 
 QImage Kreuz() {
-    QImage bild = Leer(zeichenSeite, zeichenSeite);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
     QPainterPath weg;
     weg.moveTo(9, 9);
     weg.lineTo(31, 31);
     weg.moveTo(31, 9);
     weg.lineTo(9, 31);
-    Strich(p, weg, QColor(120, 12, 18), QColor(232, 40, 44), QColor(255, 190, 180, 200));
-    return bild;
+    return Zeichen(weg, QColor(120, 12, 18), QColor(232, 40, 44), QColor(255, 190, 180, 200));
 }
 
 } // namespace
