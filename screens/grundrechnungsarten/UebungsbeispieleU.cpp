@@ -256,15 +256,10 @@ void TfrmUebung::btnWeiterClick() {
         KnopfWaehlen();
         return;
     }
-    FelderLeeren();
     ++Durchgang;
     Versuche = 0;
     Punkte = 0;
-    ZaehlerZeigen();
-    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
-    Runde();
-    m_felder[0]->setFocus();
-    NeuZeichnen();
+    RundeBeginnen();
 }
 
 void TfrmUebung::btnAuswertungClick() {
@@ -275,6 +270,10 @@ void TfrmUebung::btnAuswertungClick() {
     GesamtPunkte = 0;
     GesamtVersuche = 0;
     Durchgang = 1;
+    RundeBeginnen();
+}
+
+void TfrmUebung::RundeBeginnen() {
     Runde();
     FelderLeeren();
     ZaehlerZeigen();
