@@ -40,12 +40,11 @@ void Fragezeichen(QPainter& p, QPointF ort, double s, const QColor& farbe) {
 
 // What is time? A thinker at dusk looks up at a clock, a question before him.
 void WasIstZeit(QPainter& p, double w, double h) {
-    QLinearGradient himmel(0, 0, 0, h);
-    himmel.setColorAt(0, QColor(26, 32, 84));
-    himmel.setColorAt(0.5, QColor(98, 76, 140));
-    himmel.setColorAt(0.82, QColor(222, 138, 122));
-    himmel.setColorAt(1, QColor(250, 198, 130));
-    p.fillRect(QRectF(0, 0, w, h), himmel);
+    Himmel(p, QRectF(0, 0, w, h),
+           {{0, QColor(26, 32, 84)},
+            {0.5, QColor(98, 76, 140)},
+            {0.82, QColor(222, 138, 122)},
+            {1, QColor(250, 198, 130)}});
     Sterne(p, QRectF(0, 0, w, h * 0.45), 36, 11);
 
     const QPointF uhr(88, 52);
@@ -173,12 +172,11 @@ void SonneUndMond(QPainter& p, double w, double h) {
 
 // Night over the pyramids: the ecliptic as a golden band with the decan stars on it.
 void Kalendersterne(QPainter& p, double w, double h) {
-    QLinearGradient himmel(0, 0, 0, h);
-    himmel.setColorAt(0, QColor(8, 14, 48));
-    himmel.setColorAt(0.65, QColor(36, 38, 96));
-    himmel.setColorAt(0.9, QColor(120, 84, 104));
-    himmel.setColorAt(1, QColor(150, 100, 96));
-    p.fillRect(QRectF(0, 0, w, h), himmel);
+    Himmel(p, QRectF(0, 0, w, h),
+           {{0, QColor(8, 14, 48)},
+            {0.65, QColor(36, 38, 96)},
+            {0.9, QColor(120, 84, 104)},
+            {1, QColor(150, 100, 96)}});
     Sterne(p, QRectF(0, 0, w, h * 0.8), 60, 33, 0.8);
 
     QPainterPath ekliptik;
@@ -312,16 +310,10 @@ QTransform Schattenwurf(double boden, QPointF schritt) {
 // sun's path over the sky, and a man who reads the time from his own shadow.
 void Schatten(QPainter& p, double w, double h) {
     constexpr double horizont = 94;
-    QLinearGradient himmel(0, 0, 0, horizont);
-    himmel.setColorAt(0, QColor(92, 156, 224));
-    himmel.setColorAt(0.75, QColor(186, 216, 242));
-    himmel.setColorAt(1, QColor(250, 236, 204));
-    p.fillRect(QRectF(0, 0, w, horizont), himmel);
-    QLinearGradient boden(0, horizont, 0, h);
-    boden.setColorAt(0, QColor(196, 186, 130));
-    boden.setColorAt(0.1, QColor(224, 200, 150));
-    boden.setColorAt(1, QColor(204, 168, 116));
-    p.fillRect(QRectF(0, horizont, w, h - horizont), boden);
+    Himmel(p, QRectF(0, 0, w, horizont),
+           {{0, QColor(92, 156, 224)}, {0.75, QColor(186, 216, 242)}, {1, QColor(250, 236, 204)}});
+    Himmel(p, QRectF(0, horizont, w, h - horizont),
+           {{0, QColor(196, 186, 130)}, {0.1, QColor(224, 200, 150)}, {1, QColor(204, 168, 116)}});
 
     // The sun's path from east (left) to west; azimuth 0 is south, behind the gnomon.
     const auto himmelsort = [&](double azimut) {

@@ -86,9 +86,12 @@ double Rauschen(double x, double y, int oktaven) {
 }
 
 void Himmel(QPainter& p, const QRectF& r, const QColor& oben, const QColor& unten) {
+    Himmel(p, r, {{0, oben}, {1, unten}});
+}
+
+void Himmel(QPainter& p, const QRectF& r, const QGradientStops& stufen) {
     QLinearGradient verlauf(r.topLeft(), r.bottomLeft());
-    verlauf.setColorAt(0, oben);
-    verlauf.setColorAt(1, unten);
+    verlauf.setStops(stufen);
     p.fillRect(r, verlauf);
 }
 

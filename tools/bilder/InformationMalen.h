@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QGradient>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,8 +32,10 @@ double Rauschen(double x, double y, int oktaven = 4);
 void Pixelweise(QPainter& p, double breite, double hoehe,
                 const std::function<QColor(double x, double y)>& farbe);
 
-// A vertical gradient over the rectangle from oben to unten.
+// Fills the rectangle with a vertical gradient from oben to unten, or through the
+// given stops (0 at its top, 1 at its bottom).
 void Himmel(QPainter& p, const QRectF& r, const QColor& oben, const QColor& unten);
+void Himmel(QPainter& p, const QRectF& r, const QGradientStops& stufen);
 // A soft round glow that fades to nothing at its radius.
 void Schein(QPainter& p, QPointF mitte, double radius, const QColor& farbe);
 

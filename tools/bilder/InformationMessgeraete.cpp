@@ -258,24 +258,22 @@ void Sanduhr(QPainter& p, double w, double h) {
     sand.setColorAt(0, QColor(246, 206, 124));
     sand.setColorAt(1, QColor(206, 146, 66));
     p.setBrush(sand);
-    // Upper sand with a hollow where it runs out.
-    QPainterPath rest;
-    rest.moveTo(0, 66);
-    rest.cubicTo(mitte - 14, 66, mitte - 6, 74, mitte, 76);
-    rest.cubicTo(mitte + 6, 74, mitte + 14, 66, w, 66);
-    rest.lineTo(w, hals);
-    rest.lineTo(0, hals);
-    rest.closeSubpath();
-    p.drawPath(rest);
-    // The heap below.
-    QPainterPath haufen;
-    haufen.moveTo(0, 166);
-    haufen.cubicTo(mitte - 18, 164, mitte - 8, 146, mitte, 145);
-    haufen.cubicTo(mitte + 8, 146, mitte + 18, 164, w, 166);
-    haufen.lineTo(w, unten);
-    haufen.lineTo(0, unten);
-    haufen.closeSubpath();
-    p.drawPath(haufen);
+    // A sand surface from the glass wall at rand to its middle at tief, filled down to
+    // boden.
+    const auto flaeche = [&](double rand, double tief, double weit, double boden) {
+        QPainterPath sandflaeche;
+        sandflaeche.moveTo(0, rand);
+        const double zurueck = (tief - rand) * 0.2;
+        sandflaeche.cubicTo(mitte - weit, rand, mitte - weit * 0.45, tief - zurueck, mitte, tief);
+        sandflaeche.cubicTo(mitte + weit * 0.45, tief - zurueck, mitte + weit, rand, w, rand);
+        sandflaeche.lineTo(w, boden);
+        sandflaeche.lineTo(0, boden);
+        sandflaeche.closeSubpath();
+        p.drawPath(sandflaeche);
+    };
+    // Upper sand with a hollow where it runs out, and the heap below.
+    flaeche(66, 76, 14, hals);
+    flaeche(166, 145, 18, unten);
     p.setPen(QPen(QColor(226, 176, 96), 1.1));
     p.drawLine(QPointF(mitte, hals - 2), QPointF(mitte, 146));
     p.setPen(Qt::NoPen);
@@ -486,8 +484,6 @@ void Quarzuhr(QPainter& p, double w, double h) {
     blatt.blatt = QColor(252, 252, 255);
     blatt.tinte = QColor(30, 36, 60);
     blatt.randBreite = 0.1;
-    blatt.stunde = 10;
-    blatt.minute = 10;
     blatt.sekunde = 33;
     blatt.male(p, uhr, 44);
 
@@ -569,8 +565,6 @@ void Atomuhr(QPainter& p, double w, double h) {
     blatt.blatt = QColor(236, 244, 255);
     blatt.tinte = QColor(16, 34, 80);
     blatt.randBreite = 0.13;
-    blatt.stunde = 10;
-    blatt.minute = 10;
     blatt.sekunde = 40;
     blatt.zeigerSekunde = QColor(0, 150, 210);
     blatt.male(p, mitte, 24);
