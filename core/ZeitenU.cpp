@@ -6,9 +6,13 @@
 namespace kalmiro {
 namespace {
 
-int Ziehe1bis100() { return Random(100) + 1; }
+int Ziehe1bis100() {
+    return Random(100) + 1;
+}
 
-bool GueltigeZeile(int i) { return i >= 1 && i <= AnzahlAufgaben; }
+bool GueltigeZeile(int i) {
+    return i >= 1 && i <= AnzahlAufgaben;
+}
 
 // A plain task: given value and answer with their decimals, from one unit to another.
 void Einfach(Umwandlungsaufgabe& a, float angabe, int stellenAngabe, float loesung,
@@ -27,7 +31,10 @@ void Einfach(Umwandlungsaufgabe& a, float angabe, int stellenAngabe, float loesu
 void Zusammengesetzt(Umwandlungsaufgabe& a, int gross, QStringView grosseEinheit, int klein,
                      QStringView kleineEinheit) {
     a.AngabeText = QString::number(gross);
-    a.AngabeText.append(grosseEinheit).append(u' ').append(QString::number(klein)).append(kleineEinheit);
+    a.AngabeText.append(grosseEinheit)
+        .append(u' ')
+        .append(QString::number(klein))
+        .append(kleineEinheit);
     a.VonEinheit.clear();
     a.NachEinheit = kleineEinheit.toString();
     a.LoesungWert = static_cast<float>(ZeitInKleinereEinheit(a.AngabeText));
@@ -42,13 +49,16 @@ int DreiGroessen(int r3) {
     return ZufallZweistellig();
 }
 
-int EinerOderZehner(int r3) { return r3 <= 50 ? Zufall1bis9() : ZufallZehner(); }
+int EinerOderZehner(int r3) {
+    return r3 <= 50 ? Zufall1bis9() : ZufallZehner();
+}
 
 // E3 and E4: a second number without a 0 digit that a minute or an hour can hold,
 // never 59.
 int ZweistelligUnter59() {
     int b = ZufallZweistellig();
-    while (b >= 59) b = ZufallZweistellig();
+    while (b >= 59)
+        b = ZufallZweistellig();
     return b;
 }
 
@@ -161,7 +171,8 @@ void BruchAlsAngabe(Umwandlungsaufgabe& a, int r1, int r2) {
     const int faktor = r1 <= 60 ? 60 : 3600;
     int nenner = NennerAus(r2);
     // 45 does not divide 60: the answer would not be a whole number.
-    while (faktor % nenner != 0) nenner = NennerAus(Ziehe1bis100());
+    while (faktor % nenner != 0)
+        nenner = NennerAus(Ziehe1bis100());
     int zaehler = 1;
     if (nenner == 3) {
         zaehler = Random(2) + 1;

@@ -26,11 +26,17 @@ constexpr Rundeneinstellung einstellungen[] = {
 };
 
 // A setting number outside 1..4 edits the first, so nothing is written out of bounds.
-int Art() { return MaxanzahlArt >= 1 && MaxanzahlArt <= 4 ? MaxanzahlArt : 1; }
+int Art() {
+    return MaxanzahlArt >= 1 && MaxanzahlArt <= 4 ? MaxanzahlArt : 1;
+}
 
-const Rundeneinstellung& Einstellung() { return einstellungen[Art() - 1]; }
+const Rundeneinstellung& Einstellung() {
+    return einstellungen[Art() - 1];
+}
 
-QString StandardText() { return QString::number(StandardDurchgaenge[static_cast<std::size_t>(Art())]); }
+QString StandardText() {
+    return QString::number(StandardDurchgaenge[static_cast<std::size_t>(Art())]);
+}
 
 } // namespace
 
@@ -80,7 +86,9 @@ TfrmMaxanzahl::Pruefung TfrmMaxanzahl::PruefeEingabe() {
     return Pruefung::Gilt;
 }
 
-void TfrmMaxanzahl::edtMaxzahlExit() { m_gemeldet = PruefeEingabe() == Pruefung::Gemeldet; }
+void TfrmMaxanzahl::edtMaxzahlExit() {
+    m_gemeldet = PruefeEingabe() == Pruefung::Gemeldet;
+}
 
 void TfrmMaxanzahl::BitBtn2Click() {
     if (m_gemeldet) {

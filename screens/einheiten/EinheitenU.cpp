@@ -23,7 +23,7 @@ namespace {
 constexpr int textGroesse = 20;
 // The fraction given in an open row is measured a size smaller than it is drawn.
 constexpr int bruchMessGroesse = 18;
-constexpr float linksEnde = -9;  // the given quantity ends here, left of the field
+constexpr float linksEnde = -9;   // the given quantity ends here, left of the field
 constexpr float rechtsAnfang = 9; // the unit starts here, right of the field
 constexpr float antwortX = 29;    // mode 2 shows the expected answer here
 
@@ -38,11 +38,17 @@ constexpr QColor kastanie(128, 0, 0);
 constexpr int tagInMs = 24 * 60 * 60 * 1000;
 
 // The base line of row i, at the height of its entry field.
-float ZeileY(int i) { return 16.5f - 10.0f * static_cast<float>(i - 1); }
+float ZeileY(int i) {
+    return 16.5f - 10.0f * static_cast<float>(i - 1);
+}
 
-bool MitBruechen() { return EinheitenArt == 2; }
+bool MitBruechen() {
+    return EinheitenArt == 2;
+}
 
-Umwandlungsaufgabe& Aufgabe(int i) { return Umwandlungsaufgaben[static_cast<std::size_t>(i)]; }
+Umwandlungsaufgabe& Aufgabe(int i) {
+    return Umwandlungsaufgaben[static_cast<std::size_t>(i)];
+}
 
 void Textfarbe(QWidget* w, const QColor& farbe) {
     QPalette pal = w->palette();
@@ -52,18 +58,22 @@ void Textfarbe(QWidget* w, const QColor& farbe) {
 
 QString Anweisungstext() {
     return MitBruechen()
-               ? QStringLiteral("Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
-                                "ein.\rDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!")
-               : QStringLiteral("Gib die jeweiligen Zahlen nacheinander ein.\rDrücke die Enter-Taste oder "
-                                "klicke mit der Maus ins nächste Feld!");
+               ? QStringLiteral(
+                     "Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
+                     "ein.\rDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!")
+               : QStringLiteral(
+                     "Gib die jeweiligen Zahlen nacheinander ein.\rDrücke die Enter-Taste oder "
+                     "klicke mit der Maus ins nächste Feld!");
 }
 
-QString Zeitspanne(int ms) { return QTime(0, 0).addMSecs(ms).toString(QStringLiteral("hh:mm:ss")); }
+QString Zeitspanne(int ms) {
+    return QTime(0, 0).addMSecs(ms).toString(QStringLiteral("hh:mm:ss"));
+}
 
 // "given unit =" followed by a stacked fraction and the unit, as a mixed number is
 // drawn; the red strokes mark where the line and where its unit start.
-void BruchZeile(QPainter& canvas, const QString& links, const QString& zaehler, const QString& nenner,
-                const QString& einheit, float y) {
+void BruchZeile(QPainter& canvas, const QString& links, const QString& zaehler,
+                const QString& nenner, const QString& einheit, float y) {
     const QString rest = u' ' + einheit;
     const float w1 = SysMixedWidth(canvas, links, zaehler, nenner, textGroesse);
     const float w2 = SysFractionWidth(canvas, zaehler, nenner, textGroesse, 'L');
@@ -178,7 +188,9 @@ void TfrmEinheiten::Anzeige(const QString& text, const QColor& farbe) {
     ui->lblAnzeige->setText(Zeilenumbrueche(text));
 }
 
-void TfrmEinheiten::Anweisung() { Anzeige(Anweisungstext(), QColor::fromRgb(fbBraun)); }
+void TfrmEinheiten::Anweisung() {
+    Anzeige(Anweisungstext(), QColor::fromRgb(fbBraun));
+}
 
 void TfrmEinheiten::SatzLoeschen() {
     for (int i = 1; i <= AnzahlAufgaben; ++i) {
@@ -203,7 +215,9 @@ void TfrmEinheiten::SatzErzeugen() {
     }
 }
 
-void TfrmEinheiten::edtChange() { Anweisung(); }
+void TfrmEinheiten::edtChange() {
+    Anweisung();
+}
 
 void TfrmEinheiten::edtExit(int i) {
     const auto z = static_cast<std::size_t>(i);
@@ -221,8 +235,9 @@ void TfrmEinheiten::edtExit(int i) {
     case Urteil::FalschBeimErsten:
         m_gesicht[z]->setPixmap(ui->imgR->pixmap());
         m_zeichen[z][1]->setPixmap(ui->imgFalsch->pixmap());
-        Anzeige(QStringLiteral("Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und versuche es "
-                               "noch einmal."),
+        Anzeige(QStringLiteral(
+                    "Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und versuche es "
+                    "noch einmal."),
                 falschFarbe);
         ui->lblAktVersuche->setText(QString::number(m_versuche));
         // The pupil stays in the field for the second attempt.
@@ -230,9 +245,11 @@ void TfrmEinheiten::edtExit(int i) {
         return;
     case Urteil::FalschBeimZweiten:
         m_zeichen[z][2]->setPixmap(ui->imgFalsch->pixmap());
-        Anzeige(QStringLiteral("Deine Eingabe ist leider wieder falsch!\rDas Ergebnis lautet ") + a.LoesungText +
-                    QStringLiteral("!\rVergleiche das Ergebnis mit deiner Eingabe und überlege, warum du den "
-                                   "Fehler begangen hast!"),
+        Anzeige(QStringLiteral("Deine Eingabe ist leider wieder falsch!\rDas Ergebnis lautet ") +
+                    a.LoesungText +
+                    QStringLiteral(
+                        "!\rVergleiche das Ergebnis mit deiner Eingabe und überlege, warum du den "
+                        "Fehler begangen hast!"),
                 falschFarbe);
         break;
     case Urteil::RichtigBeimErsten:
@@ -336,7 +353,8 @@ void TfrmEinheiten::Timer1Timer() {
 void TfrmEinheiten::FormPaint(QPainter& canvas) {
     if (!KSys) return;
     KSys->Paint(canvas);
-    for (int i = 1; i <= AnzahlAufgaben; ++i) ZeileZeichnen(canvas, i);
+    for (int i = 1; i <= AnzahlAufgaben; ++i)
+        ZeileZeichnen(canvas, i);
 }
 
 void TfrmEinheiten::ZeileZeichnen(QPainter& canvas, int i) const {
@@ -350,12 +368,14 @@ void TfrmEinheiten::ZeileZeichnen(QPainter& canvas, int i) const {
         if (a.Offen) {
             SysText(canvas, links, textGroesse, linksEnde, y, 'R', 'M');
             SysText(canvas, a.NachEinheit, textGroesse, rechtsAnfang, y, 'L', 'M');
-            if (MitBruechen()) SysTextC(canvas, a.LoesungText, textGroesse, antwortX, y, blau, 'L', 'M');
+            if (MitBruechen())
+                SysTextC(canvas, a.LoesungText, textGroesse, antwortX, y, blau, 'L', 'M');
         } else if (a.Geloest) {
-            SysText(canvas, links + QStringLiteral(" ~") + a.LoesungText + u'~' + rechts, textGroesse, 0, y, 'M',
-                    'M');
+            SysText(canvas, links + QStringLiteral(" ~") + a.LoesungText + u'~' + rechts,
+                    textGroesse, 0, y, 'M', 'M');
         } else if (a.Aufgedeckt) {
-            SysText(canvas, links + QStringLiteral(" #") + eingabe + u'#' + rechts, textGroesse, 0, y, 'M', 'M');
+            SysText(canvas, links + QStringLiteral(" #") + eingabe + u'#' + rechts, textGroesse, 0,
+                    y, 'M', 'M');
         }
         return;
     }
@@ -363,10 +383,12 @@ void TfrmEinheiten::ZeileZeichnen(QPainter& canvas, int i) const {
     if (a.Offen) {
         if (a.BruchAngabe) {
             const QString text = u' ' + a.VonEinheit + QStringLiteral(" =");
-            const float breite = SysFractionWidth(canvas, a.ZaehlerText, a.NennerText, bruchMessGroesse, 'L') +
-                                 SysTextWidthW(canvas, text, textGroesse);
+            const float breite =
+                SysFractionWidth(canvas, a.ZaehlerText, a.NennerText, bruchMessGroesse, 'L') +
+                SysTextWidthW(canvas, text, textGroesse);
             const float x0 = linksEnde - breite;
-            const float w = SysFraction(canvas, a.ZaehlerText, a.NennerText, x0, y, textGroesse, schwarz, 'L');
+            const float w =
+                SysFraction(canvas, a.ZaehlerText, a.NennerText, x0, y, textGroesse, schwarz, 'L');
             SysText(canvas, text, textGroesse, x0 + w, y, 'L', 'M');
         } else {
             SysText(canvas, links, textGroesse, linksEnde, y, 'R', 'M');
@@ -381,10 +403,13 @@ void TfrmEinheiten::ZeileZeichnen(QPainter& canvas, int i) const {
 
     if (a.BruchAngabe) {
         // The pupil's wrong answer stands where the right one would.
-        const QString richtig = a.VonEinheit + QStringLiteral(" = ~") + a.LoesungText + u'~' + rechts;
-        const float x0 = -SysFractionUnitWidth(canvas, a.ZaehlerText, a.NennerText, textGroesse, richtig) / 2;
+        const QString richtig =
+            a.VonEinheit + QStringLiteral(" = ~") + a.LoesungText + u'~' + rechts;
+        const float x0 =
+            -SysFractionUnitWidth(canvas, a.ZaehlerText, a.NennerText, textGroesse, richtig) / 2;
         if (a.Geloest)
-            SysFractionUnit(canvas, a.ZaehlerText, a.NennerText, x0, y, textGroesse, schwarz, richtig);
+            SysFractionUnit(canvas, a.ZaehlerText, a.NennerText, x0, y, textGroesse, schwarz,
+                            richtig);
         else if (a.Aufgedeckt)
             SysFractionUnit(canvas, a.ZaehlerText, a.NennerText, x0, y, textGroesse, schwarz,
                             a.VonEinheit + QStringLiteral(" = #") + eingabe + u'#' + rechts);
@@ -392,15 +417,19 @@ void TfrmEinheiten::ZeileZeichnen(QPainter& canvas, int i) const {
     }
 
     if (a.Geloest) {
-        BruchZeile(canvas, links, u'~' + a.ZaehlerText + u'~', u'~' + a.NennerText + u'~', a.NachEinheit, y);
+        BruchZeile(canvas, links, u'~' + a.ZaehlerText + u'~', u'~' + a.NennerText + u'~',
+                   a.NachEinheit, y);
     } else if (a.Aufgedeckt) {
         if (eingabe.contains(u'/')) {
             QString zaehler, nenner;
             BruchTeilen(eingabe, zaehler, nenner);
-            BruchZeile(canvas, links, u'#' + zaehler + u'#', u'#' + nenner + u'#', a.NachEinheit, y);
+            BruchZeile(canvas, links, u'#' + zaehler + u'#', u'#' + nenner + u'#', a.NachEinheit,
+                       y);
         } else {
-            const float x0 = -SysTextWidthW(canvas, links + u' ' + eingabe + rechts, textGroesse) / 2;
-            SysText(canvas, links + QStringLiteral(" #") + eingabe + u'#' + rechts, textGroesse, x0, y, 'L', 'M');
+            const float x0 =
+                -SysTextWidthW(canvas, links + u' ' + eingabe + rechts, textGroesse) / 2;
+            SysText(canvas, links + QStringLiteral(" #") + eingabe + u'#' + rechts, textGroesse, x0,
+                    y, 'L', 'M');
         }
     }
 }

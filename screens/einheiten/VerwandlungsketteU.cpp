@@ -20,8 +20,9 @@ struct Beschriftung {
 };
 
 constexpr Beschriftung beschriftungen[] = {
-    {-175, "h", false}, {-125, "60", true}, {-75, "min", false}, {-25, "60", true}, {25, "s", false},
-    {50, "10", true},   {100, "10", true},  {150, "10", true},   {175, "ms", false},
+    {-175, "h", false}, {-125, "60", true}, {-75, "min", false},
+    {-25, "60", true},  {25, "s", false},   {50, "10", true},
+    {100, "10", true},  {150, "10", true},  {175, "ms", false},
 };
 
 // Every step of the chain, the unnamed tenths and hundredths of a second included.
@@ -71,7 +72,8 @@ void TfrmVerwandlungsketten::MasseSetzen() {
 void TfrmVerwandlungsketten::FormPaint(QPainter& canvas) {
     canvas.setPen(Stift(schwarz));
     canvas.drawLine(15, MitteY, Breite - 15, MitteY);
-    for (int x : striche) canvas.drawLine(MitteX + x, MitteY - 3, MitteX + x, MitteY + 3);
+    for (int x : striche)
+        canvas.drawLine(MitteX + x, MitteY - 3, MitteX + x, MitteY + 3);
 
     for (const Beschriftung& b : beschriftungen) {
         const QString text = QString::fromLatin1(b.text);
@@ -82,7 +84,8 @@ void TfrmVerwandlungsketten::FormPaint(QPainter& canvas) {
     }
 
     canvas.setPen(Stift(rot));
-    for (int x : striche) canvas.drawLine(MitteX + x, MitteY - 22, MitteX + x, MitteY - 12);
+    for (int x : striche)
+        canvas.drawLine(MitteX + x, MitteY - 22, MitteX + x, MitteY - 12);
 }
 
 } // namespace kalmiro

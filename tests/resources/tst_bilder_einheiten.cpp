@@ -48,7 +48,8 @@ void TstBilderEinheiten::dekodiert_data() {
     QTest::addColumn<QString>("pfad");
     QTest::addColumn<QSize>("groesse");
     for (const char* name : {"gesicht_blau", "gesicht_gruen", "gesicht_orange", "gesicht_rot"})
-        QTest::newRow(name) << QStringLiteral(":/bilder/einheiten/%1.png").arg(QLatin1String(name)) << QSize(63, 69);
+        QTest::newRow(name) << QStringLiteral(":/bilder/einheiten/%1.png").arg(QLatin1String(name))
+                            << QSize(63, 69);
     QTest::newRow("haken") << QStringLiteral(":/bilder/einheiten/haken.png") << QSize(40, 40);
     QTest::newRow("kreuz") << QStringLiteral(":/bilder/einheiten/kreuz.png") << QSize(40, 40);
 }
@@ -63,7 +64,8 @@ void TstBilderEinheiten::dekodiert() {
 // A picture added to the group without a row above would go unchecked.
 void TstBilderEinheiten::alleGeprueft() {
     QStringList erwartet;
-    for (const char* name : {"gesicht_blau", "gesicht_gruen", "gesicht_orange", "gesicht_rot", "haken", "kreuz"})
+    for (const char* name :
+         {"gesicht_blau", "gesicht_gruen", "gesicht_orange", "gesicht_rot", "haken", "kreuz"})
         erwartet << QStringLiteral(":/bilder/einheiten/%1.png").arg(QLatin1String(name));
     QCOMPARE(BilderDerGruppe(QStringLiteral("einheiten")), erwartet);
 }
@@ -71,12 +73,18 @@ void TstBilderEinheiten::alleGeprueft() {
 void TstBilderEinheiten::farbeUndFreistellung_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("farbe");
-    QTest::newRow("blau") << "gesicht_blau" << "blau";
-    QTest::newRow("grün") << "gesicht_gruen" << "gruen";
-    QTest::newRow("orange") << "gesicht_orange" << "orange";
-    QTest::newRow("rot") << "gesicht_rot" << "rot";
-    QTest::newRow("Haken grün") << "haken" << "gruen";
-    QTest::newRow("Kreuz rot") << "kreuz" << "rot";
+    QTest::newRow("blau") << "gesicht_blau"
+                          << "blau";
+    QTest::newRow("grün") << "gesicht_gruen"
+                          << "gruen";
+    QTest::newRow("orange") << "gesicht_orange"
+                            << "orange";
+    QTest::newRow("rot") << "gesicht_rot"
+                         << "rot";
+    QTest::newRow("Haken grün") << "haken"
+                                << "gruen";
+    QTest::newRow("Kreuz rot") << "kreuz"
+                               << "rot";
 }
 
 // Each picture stands free on a transparent ground and shows its colour.
@@ -99,7 +107,8 @@ void TstBilderEinheiten::farbeUndFreistellung() {
         QVERIFY2(d.anteil > 0.15 && d.anteil < 0.6, qPrintable(QString::number(d.anteil)));
     const QString werte = QStringLiteral("%1 %2 %3").arg(d.rot).arg(d.gruen).arg(d.blau);
     if (farbe == u"blau") QVERIFY2(d.blau > d.rot + 60 && d.blau > d.gruen + 20, qPrintable(werte));
-    if (farbe == u"gruen") QVERIFY2(d.gruen > d.rot + 50 && d.gruen > d.blau + 50, qPrintable(werte));
+    if (farbe == u"gruen")
+        QVERIFY2(d.gruen > d.rot + 50 && d.gruen > d.blau + 50, qPrintable(werte));
     if (farbe == u"rot") QVERIFY2(d.rot > d.gruen + 80 && d.rot > d.blau + 80, qPrintable(werte));
     if (farbe == u"orange")
         QVERIFY2(d.rot > d.gruen + 40 && d.gruen > d.blau + 60, qPrintable(werte));
@@ -108,7 +117,8 @@ void TstBilderEinheiten::farbeUndFreistellung() {
     int dunkelste = 255;
     for (int y = 0; y <= u; ++y)
         for (int x = 0; x <= r; ++x)
-            if (bild.pixelColor(x, y).alpha() == 255) dunkelste = qMin(dunkelste, bild.pixelColor(x, y).value());
+            if (bild.pixelColor(x, y).alpha() == 255)
+                dunkelste = qMin(dunkelste, bild.pixelColor(x, y).value());
     QVERIFY2(dunkelste < 140, qPrintable(QString::number(dunkelste)));
 }
 

@@ -99,7 +99,8 @@ void Strich(QPainter& p, const QPainterPath& weg, const QColor& rand, const QCol
     p.drawPath(weg.translated(-0.8, -1.3));
 }
 
-QImage Zeichen(const QPainterPath& weg, const QColor& rand, const QColor& farbe, const QColor& glanz) {
+QImage Zeichen(const QPainterPath& weg, const QColor& rand, const QColor& farbe,
+               const QColor& glanz) {
     QImage bild = Leer(zeichenSeite, zeichenSeite);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -129,20 +130,24 @@ QImage Kreuz() {
 void EinheitenBilder(Bildliste& liste) {
     const QString gruppe = QStringLiteral("einheiten");
     liste.push_back({gruppe, QStringLiteral("gesicht_blau.png"), [] {
-                         return Gesicht({QColor(170, 215, 255), QColor(70, 140, 230), QColor(20, 50, 120)},
-                                        Mund::Gerade);
+                         return Gesicht(
+                             {QColor(170, 215, 255), QColor(70, 140, 230), QColor(20, 50, 120)},
+                             Mund::Gerade);
                      }});
     liste.push_back({gruppe, QStringLiteral("gesicht_gruen.png"), [] {
-                         return Gesicht({QColor(200, 255, 180), QColor(80, 200, 70), QColor(20, 95, 25)},
-                                        Mund::Laecheln);
+                         return Gesicht(
+                             {QColor(200, 255, 180), QColor(80, 200, 70), QColor(20, 95, 25)},
+                             Mund::Laecheln);
                      }});
     liste.push_back({gruppe, QStringLiteral("gesicht_orange.png"), [] {
-                         return Gesicht({QColor(255, 225, 160), QColor(255, 160, 30), QColor(150, 75, 0)},
-                                        Mund::Traurig);
+                         return Gesicht(
+                             {QColor(255, 225, 160), QColor(255, 160, 30), QColor(150, 75, 0)},
+                             Mund::Traurig);
                      }});
     liste.push_back({gruppe, QStringLiteral("gesicht_rot.png"), [] {
-                         return Gesicht({QColor(255, 175, 165), QColor(228, 48, 44), QColor(115, 10, 12)},
-                                        Mund::Traurig);
+                         return Gesicht(
+                             {QColor(255, 175, 165), QColor(228, 48, 44), QColor(115, 10, 12)},
+                             Mund::Traurig);
                      }});
     liste.push_back({gruppe, QStringLiteral("haken.png"), Haken});
     liste.push_back({gruppe, QStringLiteral("kreuz.png"), Kreuz});

@@ -84,7 +84,8 @@ void TstMaxanzahl::beschriftungJeEinstellung_data() {
     QTest::addColumn<QString>("text");
     const QString bis10 = QStringLiteral("Max. Anzahl der Durchgänge (2\u201310)");
     QTest::newRow("Umwandeln") << 1 << bis10 << "3";
-    QTest::newRow("Grundrechnungsarten") << 2 << QStringLiteral("Max. Anzahl der Durchgänge (2\u20135)") << "2";
+    QTest::newRow("Grundrechnungsarten")
+        << 2 << QStringLiteral("Max. Anzahl der Durchgänge (2\u20135)") << "2";
     QTest::newRow("Zugreisen") << 3 << bis10 << "5";
     QTest::newRow("Flugreisen") << 4 << bis10 << "5";
 }
@@ -125,18 +126,29 @@ void TstMaxanzahl::pruefungBeimVerlassen_data() {
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("danach");
     QTest::addColumn<bool>("meldung");
-    QTest::newRow("2 mit 6") << 2 << "6" << "2" << true;
-    QTest::newRow("2 mit 5") << 2 << "5" << "5" << false;
-    QTest::newRow("1 mit 10") << 1 << "10" << "10" << false;
-    QTest::newRow("1 mit 11") << 1 << "11" << "3" << true;
-    QTest::newRow("1 mit 2") << 1 << "2" << "2" << false;
-    QTest::newRow("1 mit 0") << 1 << "0" << "3" << true;
-    QTest::newRow("3 mit 1") << 3 << "1" << "5" << true;
-    QTest::newRow("4 mit 1") << 4 << "1" << "5" << true;
-    QTest::newRow("führende Nullen") << 2 << "004" << "004" << false;
+    QTest::newRow("2 mit 6") << 2 << "6"
+                             << "2" << true;
+    QTest::newRow("2 mit 5") << 2 << "5"
+                             << "5" << false;
+    QTest::newRow("1 mit 10") << 1 << "10"
+                              << "10" << false;
+    QTest::newRow("1 mit 11") << 1 << "11"
+                              << "3" << true;
+    QTest::newRow("1 mit 2") << 1 << "2"
+                             << "2" << false;
+    QTest::newRow("1 mit 0") << 1 << "0"
+                             << "3" << true;
+    QTest::newRow("3 mit 1") << 3 << "1"
+                             << "5" << true;
+    QTest::newRow("4 mit 1") << 4 << "1"
+                             << "5" << true;
+    QTest::newRow("führende Nullen") << 2 << "004"
+                                     << "004" << false;
     QTest::newRow("sehr lang") << 1 << QString(300, u'9') << "3" << true;
-    QTest::newRow("leer") << 1 << "" << "3" << false;
-    QTest::newRow("leer bei 2") << 2 << "" << "2" << false;
+    QTest::newRow("leer") << 1 << ""
+                          << "3" << false;
+    QTest::newRow("leer bei 2") << 2 << ""
+                                << "2" << false;
 }
 
 void TstMaxanzahl::pruefungBeimVerlassen() {
@@ -151,7 +163,8 @@ void TstMaxanzahl::pruefungBeimVerlassen() {
     QTest::keyClick(d.edt, Qt::Key_Tab);
     QCOMPARE(d.edt->text(), danach);
     const QStringList erwartet =
-        meldung ? QStringList{QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!")} : QStringList{};
+        meldung ? QStringList{QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!")}
+                : QStringList{};
     QCOMPARE(test::Attrappen::Aktuell().meldungen, erwartet);
     // A replaced entry keeps the pupil in the field; an accepted one lets the focus go.
     QCOMPARE(d.edt->hasFocus(), danach != eingabe);

@@ -24,20 +24,27 @@ namespace {
 
 // Scripted values as Random(n) returns them: r(x) draws x in 1..100, z(x) makes
 // Zufall1bis9 give x.
-constexpr int r(int x) { return x - 1; }
-constexpr int z(int x) { return x - 1; }
+constexpr int r(int x) {
+    return x - 1;
+}
+constexpr int z(int x) {
+    return x - 1;
+}
 
 // ohne Brüche: 3 h -> 180 min, 6 s -> 0,1 min, 3h 45min -> 225 min, 0,3 min -> 18 s,
 // 72 h -> 3 d.
-const QList<int> satzOhneBrueche{r(1),  r(26), r(1), z(3), r(61), r(1), r(1), z(1), r(100), r(51), r(1), z(3),
-                                 z(4),  z(5),  r(41), r(1), r(1), z(3), r(40), r(76), r(1), z(3)};
+const QList<int> satzOhneBrueche{r(1),   r(26), r(1),  z(3),  r(61), r(1), r(1),  z(1),
+                                 r(100), r(51), r(1),  z(3),  z(4),  z(5), r(41), r(1),
+                                 r(1),   z(3),  r(40), r(76), r(1),  z(3)};
 // mit Brüchen: 7/60 h -> 7 min, 20 min -> 1/3 h, 600 s -> 1/6 h, 4/15 h -> 960 s,
 // 42 s -> 7/10 min.
-const QList<int> satzMitBruechen{r(41), r(1),  r(1), 6,    r(71), r(1),  r(1), 1, 0, r(91), r(1), r(1),
-                                 3,     0,     r(61), r(40), r(1), 3,     r(81), r(1), r(1), 4, 6};
+const QList<int> satzMitBruechen{r(41), r(1),  r(1),  6,    r(71), r(1), r(1),  1,
+                                 0,     r(91), r(1),  r(1), 3,     0,    r(61), r(40),
+                                 r(1),  3,     r(81), r(1), r(1),  4,    6};
 
-const QString falsch1 = QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche "
-                                       "es noch einmal.");
+const QString falsch1 =
+    QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche "
+                   "es noch einmal.");
 const QString richtig1 = QStringLiteral("Bravo, deine Eingabe ist richtig!");
 const QString richtig2 = QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!");
 
@@ -48,7 +55,8 @@ struct Bildschirm {
 
     explicit Bildschirm(int modus, const QList<int>& skript = {}) {
         EinheitenArt = modus;
-        for (int wert : skript) zufall.Anhaengen(wert);
+        for (int wert : skript)
+            zufall.Anhaengen(wert);
     }
     ~Bildschirm() { w.close(); }
 
@@ -57,7 +65,9 @@ struct Bildschirm {
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
     }
-    template <typename T = QWidget> T* Teil(const QString& name) const { return w.findChild<T*>(name); }
+    template <typename T = QWidget> T* Teil(const QString& name) const {
+        return w.findChild<T*>(name);
+    }
     TEdit* Feld(int i) const { return Teil<TEdit>(QStringLiteral("Edt%1").arg(i)); }
     QLabel* Label(const QString& name) const { return Teil<QLabel>(name); }
     QString Anzeige() const { return Label(QStringLiteral("lblAnzeige"))->text(); }
@@ -79,8 +89,10 @@ struct Bildschirm {
     QString Zeichen(int i, int versuch) const {
         const QPixmap p = Label(QStringLiteral("imgZ%1%2").arg(i).arg(versuch))->pixmap();
         if (p.isNull()) return {};
-        if (p.cacheKey() == Label(QStringLiteral("imgRichtig"))->pixmap().cacheKey()) return QStringLiteral("richtig");
-        if (p.cacheKey() == Label(QStringLiteral("imgFalsch"))->pixmap().cacheKey()) return QStringLiteral("falsch");
+        if (p.cacheKey() == Label(QStringLiteral("imgRichtig"))->pixmap().cacheKey())
+            return QStringLiteral("richtig");
+        if (p.cacheKey() == Label(QStringLiteral("imgFalsch"))->pixmap().cacheKey())
+            return QStringLiteral("falsch");
         return QStringLiteral("?");
     }
 
@@ -98,10 +110,12 @@ struct Bildschirm {
 
 // Dark ink of text and strokes: a dark pixel with a dark neighbour, so the single
 // dots of the lattice do not count.
-bool Dunkel(const QImage& bild, int x, int y) { return bild.valid(x, y) && bild.pixelColor(x, y).lightness() < 90; }
+bool Dunkel(const QImage& bild, int x, int y) {
+    return bild.valid(x, y) && bild.pixelColor(x, y).lightness() < 90;
+}
 bool IstTinte(const QImage& bild, int x, int y) {
-    return Dunkel(bild, x, y) &&
-           (Dunkel(bild, x - 1, y) || Dunkel(bild, x + 1, y) || Dunkel(bild, x, y - 1) || Dunkel(bild, x, y + 1));
+    return Dunkel(bild, x, y) && (Dunkel(bild, x - 1, y) || Dunkel(bild, x + 1, y) ||
+                                  Dunkel(bild, x, y - 1) || Dunkel(bild, x, y + 1));
 }
 QRect Tinte(const QImage& bild, const QRect& bereich) {
     QRect umriss;
@@ -132,7 +146,9 @@ QRect Zeile(int i, int links = 0, int rechts = 1000) {
     const int mitte = 300 - (165 - 100 * (i - 1));
     return QRect(QPoint(links, mitte - 25), QPoint(rechts, mitte + 25));
 }
-int ZeilenMitte(int i) { return 300 - (165 - 100 * (i - 1)); }
+int ZeilenMitte(int i) {
+    return 300 - (165 - 100 * (i - 1));
+}
 
 } // namespace
 
@@ -200,8 +216,10 @@ void TstEinheiten::aufbau() {
     geometrie("imgFalsch", QRect(731, 200, 40, 40));
     for (int i = 1; i <= 5; ++i) {
         QCOMPARE(b.Label(QStringLiteral("img%1").arg(i))->geometry(), QRect(40, 100 * i, 63, 69));
-        QCOMPARE(b.Label(QStringLiteral("imgZ%1%2").arg(i).arg(1))->geometry(), QRect(900, 120 + 100 * (i - 1), 40, 40));
-        QCOMPARE(b.Label(QStringLiteral("imgZ%1%2").arg(i).arg(2))->geometry(), QRect(955, 120 + 100 * (i - 1), 40, 40));
+        QCOMPARE(b.Label(QStringLiteral("imgZ%1%2").arg(i).arg(1))->geometry(),
+                 QRect(900, 120 + 100 * (i - 1), 40, 40));
+        QCOMPARE(b.Label(QStringLiteral("imgZ%1%2").arg(i).arg(2))->geometry(),
+                 QRect(955, 120 + 100 * (i - 1), 40, 40));
         // Before the first set the fields stand where the layout has them.
         QCOMPARE(b.Feld(i)->geometry(), QRect(400, 114 + 100 * (i - 1), 170, 37));
     }
@@ -225,7 +243,8 @@ void TstEinheiten::aufbau() {
     QCOMPARE(b.Feld(1)->font().family(), QStringLiteral("Arial"));
     QCOMPARE(b.Teil<QPushButton>(QStringLiteral("btnWeiter"))->font().pixelSize(), 19);
     QCOMPARE(b.Teil<QPushButton>(QStringLiteral("btnWeiter"))->text(), QStringLiteral("Weiter"));
-    QCOMPARE(b.Teil<QPushButton>(QStringLiteral("btnAuswertung"))->text(), QStringLiteral("Auswertung"));
+    QCOMPARE(b.Teil<QPushButton>(QStringLiteral("btnAuswertung"))->text(),
+             QStringLiteral("Auswertung"));
     QLabel* zeit = b.Label(QStringLiteral("pnlZeit"));
     QVERIFY(zeit->isHidden());
     QCOMPARE(zeit->font().pixelSize(), 24);
@@ -252,9 +271,11 @@ void TstEinheiten::aufbau() {
 void TstEinheiten::menue() {
     Bildschirm b(1);
     QStringList oben;
-    for (QAction* a : b.w.menuBar()->actions()) oben << a->text();
-    QCOMPARE(oben, (QStringList{QStringLiteral("Schließen"), QStringLiteral("Verwandlungskette"),
-                                QStringLiteral("Anzahl der Durchgänge"), QStringLiteral("Zeitanzeige")}));
+    for (QAction* a : b.w.menuBar()->actions())
+        oben << a->text();
+    QCOMPARE(oben,
+             (QStringList{QStringLiteral("Schließen"), QStringLiteral("Verwandlungskette"),
+                          QStringLiteral("Anzahl der Durchgänge"), QStringLiteral("Zeitanzeige")}));
     const auto name = [&](const char* n, const char* text) {
         QAction* a = b.Aktion(QLatin1String(n));
         QVERIFY2(a, n);
@@ -276,12 +297,14 @@ void TstEinheiten::menue() {
 void TstEinheiten::aktivierung_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<QString>("anweisung");
-    QTest::newRow("ohne Brüche") << 1
-                                 << "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
-                                    "klicke mit der Maus ins nächste Feld!";
-    QTest::newRow("mit Brüchen") << 2
-                                 << "Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
-                                    "ein.\nDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!";
+    QTest::newRow("ohne Brüche")
+        << 1
+        << "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
+           "klicke mit der Maus ins nächste Feld!";
+    QTest::newRow("mit Brüchen")
+        << 2
+        << "Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
+           "ein.\nDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!";
 }
 
 void TstEinheiten::aktivierung() {
@@ -304,9 +327,10 @@ void TstEinheiten::aktivierung() {
         QCOMPARE(b.Gesicht(i), QStringLiteral("B"));
         QCOMPARE(b.Zeichen(i, 1), QString());
     }
-    QCOMPARE(Umwandlungsaufgaben[2].LoesungText, modus == 1 ? QStringLiteral("0,1") : QStringLiteral("1/3"));
+    QCOMPARE(Umwandlungsaufgaben[2].LoesungText,
+             modus == 1 ? QStringLiteral("0,1") : QStringLiteral("1/3"));
     test::Tour(test::Aufnahme(b.w), modus == 1 ? QStringLiteral("einheiten_offen_ohne_brueche")
-                                                 : QStringLiteral("einheiten_offen_mit_bruechen"));
+                                               : QStringLiteral("einheiten_offen_mit_bruechen"));
 }
 
 void TstEinheiten::richtigBeimErsten_data() {
@@ -314,16 +338,26 @@ void TstEinheiten::richtigBeimErsten_data() {
     QTest::addColumn<int>("zeile");
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("normalisiert");
-    QTest::newRow("3 h: 180") << 1 << 1 << "180" << "180";
-    QTest::newRow("3 h: 180,0") << 1 << 1 << "180,0" << "180";
-    QTest::newRow("3 h: 0180") << 1 << 1 << "0180" << "180";
-    QTest::newRow("6 s: 0,10") << 1 << 2 << "0,10" << "0,1";
-    QTest::newRow("6 s: ,1") << 1 << 2 << ",1" << "0,1";
-    QTest::newRow("3h 45min: 225") << 1 << 3 << "225" << "225";
-    QTest::newRow("0,3 min: 18") << 1 << 4 << "18" << "18";
-    QTest::newRow("7/60 h: 7") << 2 << 1 << "7" << "7";
-    QTest::newRow("20 min: 1/3") << 2 << 2 << "1/3" << "1/3";
-    QTest::newRow("600 s: 01/6") << 2 << 3 << "01/6" << "1/6";
+    QTest::newRow("3 h: 180") << 1 << 1 << "180"
+                              << "180";
+    QTest::newRow("3 h: 180,0") << 1 << 1 << "180,0"
+                                << "180";
+    QTest::newRow("3 h: 0180") << 1 << 1 << "0180"
+                               << "180";
+    QTest::newRow("6 s: 0,10") << 1 << 2 << "0,10"
+                               << "0,1";
+    QTest::newRow("6 s: ,1") << 1 << 2 << ",1"
+                             << "0,1";
+    QTest::newRow("3h 45min: 225") << 1 << 3 << "225"
+                                   << "225";
+    QTest::newRow("0,3 min: 18") << 1 << 4 << "18"
+                                 << "18";
+    QTest::newRow("7/60 h: 7") << 2 << 1 << "7"
+                               << "7";
+    QTest::newRow("20 min: 1/3") << 2 << 2 << "1/3"
+                                 << "1/3";
+    QTest::newRow("600 s: 01/6") << 2 << 3 << "01/6"
+                                 << "1/6";
 }
 
 void TstEinheiten::richtigBeimErsten() {
@@ -368,8 +402,9 @@ void TstEinheiten::zweimalFalsch() {
     QCOMPARE(zeilen.size(), 3);
     QCOMPARE(zeilen[0], QStringLiteral("Deine Eingabe ist leider wieder falsch!"));
     QCOMPARE(zeilen[1], QStringLiteral("Das Ergebnis lautet 1/3!"));
-    QCOMPARE(zeilen[2], QStringLiteral("Vergleiche das Ergebnis mit deiner Eingabe und überlege, warum du den "
-                                       "Fehler begangen hast!"));
+    QCOMPARE(zeilen[2],
+             QStringLiteral("Vergleiche das Ergebnis mit deiner Eingabe und überlege, warum du den "
+                            "Fehler begangen hast!"));
     QCOMPARE(b.AnzeigeFarbe(), QColor(255, 0, 102));
     QCOMPARE(b.Gesicht(2), QStringLiteral("R"));
     QCOMPARE(b.Zeichen(2, 2), QStringLiteral("falsch"));
@@ -481,10 +516,22 @@ void TstEinheiten::tastenfilter_data() {
     QTest::addColumn<QString>("steht");
     QTest::addColumn<QString>("eingefuegt");
     QTest::addColumn<QString>("stehtDanach");
-    QTest::newRow("ganze Zahl") << 1 << 1 << "1a8,0/ h" << "18,0" << "2,5 min/" << "18,02,5";
-    QTest::newRow("Dezimalzahl") << 1 << 2 << "0,1/x" << "0,1" << "5 s." << "0,15";
-    QTest::newRow("Bruch") << 2 << 2 << "1/3,5e" << "1/35" << "2, /7" << "1/352/7";
-    QTest::newRow("ganze Zahl mit Brüchen") << 2 << 1 << "7/,8" << "7,8" << "1/2" << "7,812";
+    QTest::newRow("ganze Zahl") << 1 << 1 << "1a8,0/ h"
+                                << "18,0"
+                                << "2,5 min/"
+                                << "18,02,5";
+    QTest::newRow("Dezimalzahl") << 1 << 2 << "0,1/x"
+                                 << "0,1"
+                                 << "5 s."
+                                 << "0,15";
+    QTest::newRow("Bruch") << 2 << 2 << "1/3,5e"
+                           << "1/35"
+                           << "2, /7"
+                           << "1/352/7";
+    QTest::newRow("ganze Zahl mit Brüchen") << 2 << 1 << "7/,8"
+                                            << "7,8"
+                                            << "1/2"
+                                            << "7,812";
 }
 
 void TstEinheiten::tastenfilter() {
@@ -513,7 +560,8 @@ void TstEinheiten::riesigeEinfuegung() {
     b.Oeffnen();
     TEdit* edt = b.Feld(2);
     edt->setFocus();
-    QGuiApplication::clipboard()->setText(QString(200000, u'0') + QStringLiteral(",10") + QString(5000, u'x'));
+    QGuiApplication::clipboard()->setText(QString(200000, u'0') + QStringLiteral(",10") +
+                                          QString(5000, u'x'));
     QTest::keyClick(edt, Qt::Key_V, Qt::ControlModifier);
     QVERIFY(edt->text().size() <= 40);
     QTest::keyClick(edt, Qt::Key_Return);
@@ -556,7 +604,8 @@ void TstEinheiten::anzahlDerDurchgaenge() {
         auto* edt = fenster.findChild<TEdit*>(QStringLiteral("edtMaxzahl"));
         edt->selectAll();
         QTest::keyClicks(edt, QStringLiteral("7"));
-        QTest::mouseClick(fenster.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(fenster.findChild<QPushButton*>(QStringLiteral("BitBtn2")),
+                          Qt::LeftButton);
     });
     b.Aktion(QStringLiteral("menMaxanzahl"))->trigger();
     QCOMPARE(art, 1);
@@ -663,9 +712,10 @@ void TstEinheiten::gitter() {
     b.Oeffnen();
     const QImage bild = b.Bild();
     const QColor schwarz(0, 0, 0), grau(128, 128, 128), grund(240, 240, 240);
-    for (QPoint p : {QPoint(500, 300), QPoint(510, 300), QPoint(10, 590), QPoint(990, 10), QPoint(1000, 600),
-                     QPoint(0, 600), QPoint(300, 500)})
-        QVERIFY2(test::FarbeEtwa(bild, p.x(), p.y(), schwarz), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    for (QPoint p : {QPoint(500, 300), QPoint(510, 300), QPoint(10, 590), QPoint(990, 10),
+                     QPoint(1000, 600), QPoint(0, 600), QPoint(300, 500)})
+        QVERIFY2(test::FarbeEtwa(bild, p.x(), p.y(), schwarz),
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     QVERIFY(test::FarbeEtwa(bild, 500, 305, grau));
     QVERIFY(test::FarbeEtwa(bild, 705, 300, grau));
     QVERIFY(test::FarbeEtwa(bild, 15, 595, grund));
@@ -683,9 +733,11 @@ void TstEinheiten::zeichnungModus1() {
     // of it (pixel 590); no answer is shown in this mode.
     const QRect links = Tinte(bild, Zeile(1, 100, 424));
     QVERIFY(!links.isEmpty());
-    QVERIFY2(links.right() <= 411 && links.right() >= 400, qPrintable(QString::number(links.right())));
+    QVERIFY2(links.right() <= 411 && links.right() >= 400,
+             qPrintable(QString::number(links.right())));
     const QRect einheit = Tinte(bild, Zeile(1, 576, 890));
-    QVERIFY2(einheit.left() >= 589 && einheit.left() <= 595, qPrintable(QString::number(einheit.left())));
+    QVERIFY2(einheit.left() >= 589 && einheit.left() <= 595,
+             qPrintable(QString::number(einheit.left())));
     QCOMPARE(Pixel(bild, Zeile(1, 600, 890), blau), 0);
 
     b.Antworte(1, QStringLiteral("180"));
@@ -695,7 +747,8 @@ void TstEinheiten::zeichnungModus1() {
     // Right: the line centred on x 0 with the answer in violet; failed: the pupil's
     // entry in pink.
     const QRect richtig = Tinte(bild, Zeile(1, 120, 890));
-    QVERIFY2(qAbs(richtig.center().x() - 500) <= 3, qPrintable(QString::number(richtig.center().x())));
+    QVERIFY2(qAbs(richtig.center().x() - 500) <= 3,
+             qPrintable(QString::number(richtig.center().x())));
     QVERIFY(Pixel(bild, Zeile(1, 420, 580), lila) > 40);
     QVERIFY(Pixel(bild, Zeile(2, 420, 580), pink) > 20);
     QCOMPARE(Pixel(bild, Zeile(1), pink), 0);
@@ -706,21 +759,25 @@ void TstEinheiten::zeichnungModus1() {
 void TstEinheiten::zeichnungModus2() {
     Bildschirm b(2, satzMitBruechen);
     b.Oeffnen();
-    const QColor schwarz(0, 0, 0), blau(0, 0, 255), rot(255, 0, 0), lila(102, 51, 255), pink(255, 0, 102);
+    const QColor schwarz(0, 0, 0), blau(0, 0, 255), rot(255, 0, 0), lila(102, 51, 255),
+        pink(255, 0, 102);
     QImage bild = b.Bild();
     // Every open row shows its answer in blue from x 29 (pixel 790).
     for (int i = 1; i <= 5; ++i) {
-        const QRect antwort = test::Umriss(bild, [](const QColor& c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; },
-                                           Zeile(i, 600, 899));
+        const QRect antwort = test::Umriss(
+            bild, [](const QColor& c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; },
+            Zeile(i, 600, 899));
         QVERIFY2(!antwort.isEmpty(), qPrintable(QString::number(i)));
-        QVERIFY2(antwort.left() >= 789 && antwort.left() <= 795, qPrintable(QString::number(antwort.left())));
+        QVERIFY2(antwort.left() >= 789 && antwort.left() <= 795,
+                 qPrintable(QString::number(antwort.left())));
     }
     // Row 1 is the stacked 7/60: a black bar 3 pixels thick at the base line, left of
     // the field, with digits above and below it.
     const int y1 = ZeilenMitte(1);
     int bar = 0;
     for (int x = 300; x < 410; ++x)
-        if (test::FarbeEtwa(bild, x, y1, schwarz, 30) && test::FarbeEtwa(bild, x, y1 - 1, schwarz, 30) &&
+        if (test::FarbeEtwa(bild, x, y1, schwarz, 30) &&
+            test::FarbeEtwa(bild, x, y1 - 1, schwarz, 30) &&
             test::FarbeEtwa(bild, x, y1 + 1, schwarz, 30))
             ++bar;
     QVERIFY2(bar >= 20, qPrintable(QString::number(bar)));
@@ -755,7 +812,8 @@ void TstEinheiten::zeichnungModus2() {
     QCOMPARE(spalten.size(), std::size_t{2});
     const int anfang = *spalten.begin(), einheit = *spalten.rbegin();
     QVERIFY(anfang < 500 && einheit > anfang + 100);
-    QVERIFY(test::FarbeEtwa(bild, anfang, y2 - 20, rot, 8) && test::FarbeEtwa(bild, anfang, y2 + 20, rot, 8));
+    QVERIFY(test::FarbeEtwa(bild, anfang, y2 - 20, rot, 8) &&
+            test::FarbeEtwa(bild, anfang, y2 + 20, rot, 8));
     QVERIFY(test::FarbeEtwa(bild, einheit, y2 + 25, rot, 8));
     QVERIFY(Pixel(bild, QRect(QPoint(anfang, y2 - 25), QPoint(einheit, y2 + 25)), lila) > 30);
     // The unit "h" follows the second stroke.
@@ -772,7 +830,8 @@ void TstEinheiten::zeichnungModus2() {
     QVERIFY(Pixel(bild, Zeile(5, 300, 700), pink) > 15);
     QCOMPARE(striche(5).size(), std::size_t{2});
     // Answered rows show no blue answer any more; the open row 4 still does.
-    for (int i : {1, 2, 3, 5}) QCOMPARE(Pixel(bild, Zeile(i, 780, 899), blau, 30), 0);
+    for (int i : {1, 2, 3, 5})
+        QCOMPARE(Pixel(bild, Zeile(i, 780, 899), blau, 30), 0);
     QVERIFY(Pixel(bild, Zeile(4, 780, 899), blau, 30) > 10);
 }
 

@@ -13,8 +13,12 @@ namespace {
 constexpr int mitteX = 199;
 constexpr int mitteY = 77;
 
-bool Tinte(const QColor& c) { return c.lightness() < 120; }
-bool Rot(const QColor& c) { return c.red() > 200 && c.green() < 90 && c.blue() < 90; }
+bool Tinte(const QColor& c) {
+    return c.lightness() < 120;
+}
+bool Rot(const QColor& c) {
+    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
+}
 
 struct Kette {
     Fensterverbund fenster;
@@ -41,7 +45,9 @@ private Q_SLOTS:
     void immerDasselbeBild();
 };
 
-void TstVerwandlungskette::initTestCase() { FarbenSetzen(); }
+void TstVerwandlungskette::initTestCase() {
+    FarbenSetzen();
+}
 
 void TstVerwandlungskette::fenster() {
     Kette k;
@@ -84,12 +90,14 @@ void TstVerwandlungskette::linieUndStriche() {
     const QRect linie = test::Umriss(bild, Tinte, QRect(0, mitteY - 2, 399, 5));
     QCOMPARE(linie.left(), 15);
     QVERIFY(linie.right() >= 382 && linie.right() <= 384);
-    QVERIFY(test::FarbeEtwa(bild, 120, mitteY, Qt::black, 30) || test::FarbeEtwa(bild, 120, mitteY - 1, Qt::black, 30));
+    QVERIFY(test::FarbeEtwa(bild, 120, mitteY, Qt::black, 30) ||
+            test::FarbeEtwa(bild, 120, mitteY - 1, Qt::black, 30));
     // Black ticks through it and red strokes above it at every step of the chain.
     for (int versatz : {-175, -75, 25, 75, 125, 175}) {
         const QRect strich(mitteX + versatz - 2, mitteY - 4, 5, 9);
         const QRect schwarz = test::Umriss(bild, Tinte, strich);
-        QVERIFY2(schwarz.top() <= mitteY - 2 && schwarz.bottom() >= mitteY + 2, qPrintable(QString::number(versatz)));
+        QVERIFY2(schwarz.top() <= mitteY - 2 && schwarz.bottom() >= mitteY + 2,
+                 qPrintable(QString::number(versatz)));
         const QRect rot = test::Umriss(bild, Rot, QRect(mitteX + versatz - 3, mitteY - 24, 7, 14));
         QVERIFY2(!rot.isEmpty(), qPrintable(QString::number(versatz)));
         QCOMPARE(rot.top(), mitteY - 22);
