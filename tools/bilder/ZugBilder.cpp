@@ -161,29 +161,22 @@ Landschaft Stadtrand() {
 
 enum class Seite { Rechts, Links }; // where the train heads in the picture
 
-Blick Sicht(double vor, double seite, double hoehe, double zielX, double zielZ, double f, Seite s) {
-    return {vor, s == Seite::Rechts ? -seite : seite, hoehe, zielX, zielZ, f};
-}
-Blick Dreiviertel(Seite s = Seite::Rechts) {
-    return Sicht(16, 12, 3.0, -12, 2.6, 220, s);
-}
-Blick Seitlich(Seite s = Seite::Rechts) {
-    return Sicht(0, 28, 2.0, -9, 3.4, 200, s);
-}
-Blick Hoch(Seite s = Seite::Rechts) {
-    return Sicht(18, 10, 4.5, -14, 2.0, 230, s);
-}
-Blick Bruecke(Seite s = Seite::Rechts) {
-    return Sicht(22, 13, 9, -16, 0.8, 210, s);
-}
-Blick Tele(Seite s = Seite::Rechts) {
-    return Sicht(45, 14, 3, -14, 2.2, 480, s);
-}
-Blick Tief(Seite s = Seite::Rechts) {
-    return Sicht(14, 11, 2.0, -12, 3.0, 200, s);
-}
-Blick Frontal(Seite s = Seite::Rechts) {
-    return Sicht(30, 8, 2.4, -10, 2.4, 330, s);
+enum class Sicht { Dreiviertel, Seitlich, Hoch, Bruecke, Tele, Tief, Frontal };
+
+Blick Von(Sicht sicht, Seite s = Seite::Rechts) {
+    // Camera ahead of the nose and beside the track, the point it looks at, focal length.
+    constexpr Blick blicke[] = {
+        {16, 12, 3.0, -12, 2.6, 220}, // three-quarter view of the front
+        {0, 28, 2.0, -9, 3.4, 200},   // from the side, the nose at the edge
+        {18, 10, 4.5, -14, 2.0, 230}, // from a bank above the line
+        {22, 13, 9, -16, 0.8, 210},   // from a bridge
+        {45, 14, 3, -14, 2.2, 480},   // long lens, the train drawn together
+        {14, 11, 2.0, -12, 3.0, 200}, // low, looking up
+        {30, 8, 2.4, -10, 2.4, 330},  // nearly head on
+    };
+    Blick b = blicke[static_cast<int>(sicht)];
+    if (s == Seite::Rechts) b.seite = -b.seite;
+    return b;
 }
 
 Szene In(Landschaft land, Tageszeit zeit, Blick blick) {
@@ -315,21 +308,22 @@ std::vector<Eintrag> Tafel() {
     // Belgium
     neu(1, [] {
         Zug z = TgvSilberBlau(NaseTgv());
-        return Plan{z, In(Flandern(), Tageszeit::Morgen, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Flandern(), Tageszeit::Morgen, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(2, [] {
         Zug z = TgvSilberBlau(NaseTgv());
         z.lack.flaechen.push_back(Band(3.25, 9, Hex(0x9aa0a8), 0));
-        return Plan{z, In(Stadtrand(), Tageszeit::Dunst, Seitlich())};
+        return Plan{z, In(Stadtrand(), Tageszeit::Dunst, Von(Sicht::Seitlich))};
     });
     neu(3, [] {
-        return Plan{Thalys(NaseTgv()), Nah(In(Flandern(), Tageszeit::Mittag, Dreiviertel()))};
+        return Plan{Thalys(NaseTgv()),
+                    Nah(In(Flandern(), Tageszeit::Mittag, Von(Sicht::Dreiviertel)))};
     });
     neu(4, [] {
         Landschaft l = Mitteleuropa(Ferne::Huegel);
         l.baeume = Bewuchs::Herbst;
         l.baumzahl = 30;
-        return Plan{Thalys(NaseTgv()), In(l, Tageszeit::Abend, Tele(Seite::Links))};
+        return Plan{Thalys(NaseTgv()), In(l, Tageszeit::Abend, Von(Sicht::Tele, Seite::Links))};
     });
 
     // China
@@ -339,33 +333,36 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(1.42, 2.6, Hex(0x2a3036), 5.8),
                            Schwung(1.0, 1.25, Hex(0x1f5fb4), 0.5, 3, 0.25)};
         Landschaft l = Reisfelder(Ferne::Karst);
-        return Plan{z, Aufgestaenderte(In(l, Tageszeit::Dunst, Dreiviertel()))};
+        return Plan{z, Aufgestaenderte(In(l, Tageszeit::Dunst, Von(Sicht::Dreiviertel)))};
     });
     neu(6, [] {
         Zug z = Shinkansen(NaseMini(), 3.7, 3.38);
         z.lack.flaechen = {Band(1.25, 1.45, Hex(0x2f62b8), 0.8),
                            Band(1.48, 1.52, Hex(0x2f62b8), 2)};
-        return Plan{z, In(Reisfelder(Ferne::Huegel), Tageszeit::Morgen, Bruecke(Seite::Links))};
+        return Plan{
+            z, In(Reisfelder(Ferne::Huegel), Tageszeit::Morgen, Von(Sicht::Bruecke, Seite::Links))};
     });
 
     // Germany
     neu(7, [] {
-        return Plan{IceTriebkopf(false), Nah(In(Mitteleuropa(), Tageszeit::Mittag, Dreiviertel()))};
+        return Plan{IceTriebkopf(false),
+                    Nah(In(Mitteleuropa(), Tageszeit::Mittag, Von(Sicht::Dreiviertel)))};
     });
     neu(8, [] {
         Landschaft l = Mitteleuropa(Ferne::Ebene);
         l.baumzahl = 24;
-        return Plan{IceTriebkopf(true), Damm(In(l, Tageszeit::Mittag, Hoch(Seite::Links)))};
+        return Plan{IceTriebkopf(true),
+                    Damm(In(l, Tageszeit::Mittag, Von(Sicht::Hoch, Seite::Links)))};
     });
     neu(9, [] {
         return Plan{Ice(NaseIce3()), Damm(In(Mitteleuropa(Ferne::Berge), Tageszeit::Dunst,
-                                             Dreiviertel(Seite::Links)))};
+                                             Von(Sicht::Dreiviertel, Seite::Links)))};
     });
     neu(10, [] {
         Zug z = Ice(NaseIceT());
         z.neigung = 5;
         z.anzahl = 7;
-        return Plan{z, In(Winterwald(), Tageszeit::Winter, Dreiviertel())};
+        return Plan{z, In(Winterwald(), Tageszeit::Winter, Von(Sicht::Dreiviertel))};
     });
     neu(11, [] {
         Zug z = Ice(NaseIceT());
@@ -373,7 +370,7 @@ std::vector<Eintrag> Tafel() {
         Landschaft l = Mitteleuropa();
         l.baeume = Bewuchs::Herbst;
         l.baumzahl = 26;
-        return Plan{z, Ohne(In(l, Tageszeit::Morgen, Tief(Seite::Links)))};
+        return Plan{z, Ohne(In(l, Tageszeit::Morgen, Von(Sicht::Tief, Seite::Links)))};
     });
     neu(12, [] {
         Zug z = Triebkopfzug(NaseIceV(), 3.84, 3.84, 3.07);
@@ -381,7 +378,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xf2f0ea);
         z.lack.flaechen = {Band(1.42, 2.62, fensterschwarz, 21), Band(1.0, 1.3, Hex(0xe0402a), 0.5),
                            Band(1.32, 1.4, Hex(0x9a6cae), 0.8)};
-        return Plan{z, In(Mitteleuropa(Ferne::Ebene), Tageszeit::Bedeckt, Frontal())};
+        return Plan{z, In(Mitteleuropa(Ferne::Ebene), Tageszeit::Bedeckt, Von(Sicht::Frontal))};
     });
 
     // Great Britain
@@ -394,14 +391,15 @@ std::vector<Eintrag> Tafel() {
         Landschaft l = England();
         l.ferne = Ferne::Berge;
         l.felder = {QColor(132, 110, 96), QColor(120, 140, 80), QColor(150, 120, 110)};
-        return Plan{z, In(l, Tageszeit::Abend, Dreiviertel())};
+        return Plan{z, In(l, Tageszeit::Abend, Von(Sicht::Dreiviertel))};
     });
     neu(14, [] {
         Zug z = Triebkopfzug(NaseHst(), 3.88, 3.86, 2.74);
         z.lack.grund = Hex(0x9aa2ac);
         z.lack.flaechen = {Band(1.45, 9, Hex(0x1f3c6e), 3.5), Band(1.55, 2.45, Hex(0x1c1e22), 24),
                            Front(3.4, -0.6, Hex(0xf2c400))};
-        return Plan{z, Ohne(In(England(), Tageszeit::Bedeckt, Dreiviertel(Seite::Links)))};
+        return Plan{z,
+                    Ohne(In(England(), Tageszeit::Bedeckt, Von(Sicht::Dreiviertel, Seite::Links)))};
     });
 
     // France
@@ -415,7 +413,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xe4e6e8);
         z.lack.flaechen = {Schwung(1.4, 2.45, Hex(0x4a2a4a), 3.5, 9, 0.9),
                            Band(3.3, 9, Hex(0x8c8e94), 0), Band(-1, 1.05, Hex(0x5a5c62), 0)};
-        return Plan{z, In(Provence(), Tageszeit::Mittag, Dreiviertel())};
+        return Plan{z, In(Provence(), Tageszeit::Mittag, Von(Sicht::Dreiviertel))};
     });
     neu(16, [] {
         Zug z = Tgv(NaseTurbine());
@@ -423,21 +421,22 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xe8641e);
         z.lack.flaechen = {Band(1.45, 2.35, Hex(0x222224), 6), Band(1.25, 1.4, Hex(0xf4f0e8), 0.3),
                            Band(3.35, 9, Hex(0xf4f0e8), 0)};
-        return Plan{z,
-                    Ohne(In(Mitteleuropa(Ferne::Ebene), Tageszeit::Dunst, Seitlich(Seite::Links)))};
+        return Plan{z, Ohne(In(Mitteleuropa(Ferne::Ebene), Tageszeit::Dunst,
+                               Von(Sicht::Seitlich, Seite::Links)))};
     });
     neu(17, [] {
         Landschaft l = See(Ferne::Huegel, Bewuchs::Laub);
         l.felder = {QColor(150, 172, 72), QColor(206, 186, 96)};
-        return Plan{TgvSilberBlau(NaseTgv()), Nah(In(l, Tageszeit::Morgen, Dreiviertel()))};
+        return Plan{TgvSilberBlau(NaseTgv()),
+                    Nah(In(l, Tageszeit::Morgen, Von(Sicht::Dreiviertel)))};
     });
     neu(18, [] {
         Zug z = Tgv(NaseTgv(), true);
         z.lack.grund = Hex(0xe6e8ea);
         z.lack.flaechen = {Band(-1, 0.8, Hex(0x6a6e74), 0),
-                           Schwung(2.4, 3.45, Hex(0x3c3f44), 2.8, 8, 0.2),
+                           Nur(Schwung(2.4, 3.45, Hex(0x3c3f44), 2.8, 8, 0.2), Flaeche::Nur::Kopf),
                            Band(1.95, 2.08, Hex(0xb01838), 0)};
-        return Plan{z, In(Alpen(true), Tageszeit::Winter, Dreiviertel())};
+        return Plan{z, In(Alpen(true), Tageszeit::Winter, Von(Sicht::Dreiviertel))};
     });
     neu(19, [] {
         Zug z = Tgv(NaseTgv());
@@ -445,7 +444,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Schwung(1.35, 2.45, Hex(0x35383e), 2.6, 8, 0.95),
                            Band(1.2, 1.3, Hex(0x7a3c8c), 1), Band(3.3, 9, Hex(0xe2e4e6), 0)};
         Landschaft l = Acker({QColor(92, 130, 60), QColor(110, 146, 66), QColor(120, 150, 74)});
-        return Plan{z, In(l, Tageszeit::Morgen, Tele(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Morgen, Von(Sicht::Tele, Seite::Links))};
     });
     neu(20, [] {
         Zug z = Tgv(NaseTgv());
@@ -453,7 +452,8 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xf5c400);
         z.lack.flaechen = {Schwung(1.9, 2.1, Hex(0x2c4a8c), 2.6, 8, 0.6),
                            Band(-1, 1.1, Hex(0x5c5c60), 0)};
-        return Plan{z, In(Stadtrand(), Tageszeit::Daemmerung, Dreiviertel(Seite::Links))};
+        return Plan{z,
+                    In(Stadtrand(), Tageszeit::Daemmerung, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(21, [] {
         Zug z = TgvSilberBlau(NaseTgv());
@@ -461,7 +461,7 @@ std::vector<Eintrag> Tafel() {
         z.anzahl = 5;
         Landschaft l = Alpen(false);
         l.ferne = Ferne::Berge;
-        return Plan{z, In(l, Tageszeit::Mittag, Bruecke())};
+        return Plan{z, In(l, Tageszeit::Mittag, Von(Sicht::Bruecke))};
     });
     neu(22, [] {
         Zug z = Tgv(NaseTgv());
@@ -470,7 +470,7 @@ std::vector<Eintrag> Tafel() {
                            Band(1.3, 1.45, Hex(0xf4f2ee), 3)};
         Landschaft l =
             Acker({QColor(96, 136, 60), QColor(124, 150, 70), QColor(176, 150, 92)}, Ferne::Berge);
-        return Plan{z, In(l, Tageszeit::Abend, Dreiviertel(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Abend, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(23, [] {
         Zug z = Tgv(NaseTgv());
@@ -478,14 +478,15 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(-1, 1.35, Hex(0x9aa0a8), 0),
                            Schwung(1.42, 2.42, Hex(0x3a3d44), 2.6, 8, 0.9),
                            Schwung(1.28, 1.4, Hex(0xb4123c), 1.0, 8, 0.6)};
-        return Plan{z, In(Stadtrand(), Tageszeit::Mittag, Frontal())};
+        return Plan{z, In(Stadtrand(), Tageszeit::Mittag, Von(Sicht::Frontal))};
     });
     neu(24, [] {
         return Plan{Thalys(NaseTgv()),
-                    In(Mitteleuropa(Ferne::Ebene), Tageszeit::Mittag, Seitlich())};
+                    In(Mitteleuropa(Ferne::Ebene), Tageszeit::Mittag, Von(Sicht::Seitlich))};
     });
     neu(25, [] {
-        return Plan{Thalys(NaseTgv()), In(Stadtrand(), Tageszeit::Daemmerung, Dreiviertel())};
+        return Plan{Thalys(NaseTgv()),
+                    In(Stadtrand(), Tageszeit::Daemmerung, Von(Sicht::Dreiviertel))};
     });
 
     // Italy
@@ -494,7 +495,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xc8102e);
         z.lack.flaechen = {Band(-1, 1.2, Hex(0x8e9298), 0), Band(1.5, 2.45, Hex(0x2c2c30), 21),
                            Band(3.3, 9, Hex(0xb4b8be), 0)};
-        return Plan{z, In(Toskana(), Tageszeit::Mittag, Hoch())};
+        return Plan{z, In(Toskana(), Tageszeit::Mittag, Von(Sicht::Hoch))};
     });
     neu(27, [] {
         Zug z = Triebkopfzug(NaseAgv(), 4.0, 3.9, 3.0);
@@ -503,7 +504,7 @@ std::vector<Eintrag> Tafel() {
                            Band(1.18, 1.3, Hex(0x1e7a4c), 1), Band(1.06, 1.14, Hex(0xc8202a), 1)};
         Landschaft l = Mitteleuropa(Ferne::Alpen);
         l.baeume = Bewuchs::Laub;
-        return Plan{z, In(l, Tageszeit::Morgen, Dreiviertel(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Morgen, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(28, [] {
         Zug z = Pendolino(NaseApt(), 4);
@@ -511,7 +512,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grundstoff = Stoff::Metall;
         z.lack.flaechen = {Band(1.4, 2.45, Hex(0x2e3034), 5), Band(1.1, 1.3, Hex(0xc8102e), 0.6)};
         Landschaft l = Mitteleuropa(Ferne::Berge);
-        return Plan{z, In(l, Tageszeit::Abend, Tele())};
+        return Plan{z, In(l, Tageszeit::Abend, Von(Sicht::Tele))};
     });
     neu(29, [] {
         Zug z = Pendolino(NaseIceT(), 3);
@@ -519,28 +520,29 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x23305e), 4), Band(1.2, 1.3, Hex(0xb0202a), 1)};
         Landschaft l = Toskana();
         l.baeume = Bewuchs::Laub;
-        return Plan{z, In(l, Tageszeit::Dunst, Seitlich(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Dunst, Von(Sicht::Seitlich, Seite::Links))};
     });
     neu(30, [] {
         Zug z = Pendolino(NasePendolino(), 0);
         z.lack.grund = Hex(0xe6e8e8);
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x1d4a3a), 4),
                            Band(1.15, 1.28, Hex(0x1d4a3a), 0.6)};
-        return Plan{z, In(Kueste(Bewuchs::Palme), Tageszeit::Mittag, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Kueste(Bewuchs::Palme), Tageszeit::Mittag,
+                          Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(31, [] {
         Zug z = Pendolino(NasePendolino(), 0);
         z.lack.grund = Hex(0xf4f4f2);
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x1c2a5a), 4), Band(2.55, 2.65, Hex(0xc8202a), 2)};
-        return Plan{z,
-                    Nah(In(See(Ferne::Alpen, Bewuchs::Nadel), Tageszeit::Morgen, Dreiviertel()))};
+        return Plan{z, Nah(In(See(Ferne::Alpen, Bewuchs::Nadel), Tageszeit::Morgen,
+                              Von(Sicht::Dreiviertel)))};
     });
     neu(32, [] {
         Zug z = Pendolino(NasePendolino(), 0);
         z.lack.grund = Hex(0xf2f2f0);
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x3a3c40), 4), Band(1.1, 1.3, Hex(0xd0102a), 0.5),
                            Band(-1, 0.95, Hex(0x8a8e94), 0)};
-        return Plan{z, In(Spanien(Ferne::Berge), Tageszeit::Dunst, Seitlich())};
+        return Plan{z, In(Spanien(Ferne::Berge), Tageszeit::Dunst, Von(Sicht::Seitlich))};
     });
     neu(33, [] {
         Zug z = Pendolino(NaseIce1(), 0);
@@ -550,7 +552,7 @@ std::vector<Eintrag> Tafel() {
                            Band(1.0, 1.2, Hex(0x6a2a24), 0.4)};
         Landschaft l = Mitteleuropa(Ferne::Huegel);
         l.baeume = Bewuchs::Herbst;
-        return Plan{z, In(l, Tageszeit::Dunst, Dreiviertel(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Dunst, Von(Sicht::Dreiviertel, Seite::Links))};
     });
 
     // Japan
@@ -558,20 +560,21 @@ std::vector<Eintrag> Tafel() {
         Zug z = Shinkansen(NaseSpitz(), 3.6);
         z.kopf.rund = z.wagen.rund = 3;
         z.lack.flaechen = {Band(1.2, 1.42, Hex(0x2050a8), 1), Band(1.5, 1.54, Hex(0x2050a8), 2)};
-        return Plan{z, Aufgestaenderte(
-                           In(See(Ferne::Berge, Bewuchs::Laub), Tageszeit::Morgen, Dreiviertel()))};
+        return Plan{z, Aufgestaenderte(In(See(Ferne::Berge, Bewuchs::Laub), Tageszeit::Morgen,
+                                          Von(Sicht::Dreiviertel)))};
     });
     neu(35, [] {
         Zug z = Shinkansen(NaseEnte());
         z.lack.grund = Hex(0xf6d000);
         z.lack.flaechen = {Band(1.22, 1.45, shinkansenBlau, 0.6)};
-        return Plan{z, Aufgestaenderte(In(Reisfelder(Ferne::Fuji), Tageszeit::Mittag, Tief()))};
+        return Plan{
+            z, Aufgestaenderte(In(Reisfelder(Ferne::Fuji), Tageszeit::Mittag, Von(Sicht::Tief)))};
     });
     neu(36, [] {
         Zug z = Shinkansen(NaseMini(), 4.08, 2.95);
         z.lack.flaechen = {Band(1.15, 1.45, Hex(0xc8102e), 0.5),
                            Band(1.45, 2.45, Hex(0x3a3c42), 4)};
-        return Plan{z, In(Winterwald(), Tageszeit::Winter, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Winterwald(), Tageszeit::Winter, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(37, [] {
         Zug z = Shinkansen(NaseKugel(), 3.98);
@@ -583,13 +586,13 @@ std::vector<Eintrag> Tafel() {
         Landschaft l = Reisfelder(Ferne::Huegel);
         l.baeume = Bewuchs::Kirsche;
         l.baumzahl = 26;
-        return Plan{z, In(l, Tageszeit::Dunst, Dreiviertel())};
+        return Plan{z, In(l, Tageszeit::Dunst, Von(Sicht::Dreiviertel))};
     });
     neu(38, [] {
         Zug z = Shinkansen(NaseKeil(), 4.0);
         z.lack.grund = elfenbein;
         z.lack.flaechen = {Band(1.5, 2.4, Hex(0x1c3f94), 4.5), Band(1.2, 1.32, Hex(0x1c3f94), 0.8)};
-        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Abend, Seitlich())};
+        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Abend, Von(Sicht::Seitlich))};
     });
     neu(39, [] {
         Zug z = Shinkansen(NaseKugel(), 3.98);
@@ -598,13 +601,14 @@ std::vector<Eintrag> Tafel() {
                            Band(0.95, 1.15, Hex(0x1a6e46), 0.3)};
         for (Wagenkasten* w : {&z.kopf, &z.wagen})
             Fensterreihe(*w, 1.6, 2.3, 1.3, 1.9);
-        return Plan{z, In(Winterwald(), Tageszeit::Bedeckt, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Winterwald(), Tageszeit::Bedeckt, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(40, [] {
         Zug z = Shinkansen(NaseKeil(), 3.6);
         z.lack.flaechen = {Band(1.2, 1.42, shinkansenBlau, 1.5),
                            Band(1.48, 1.53, shinkansenBlau, 2)};
-        return Plan{z, Aufgestaenderte(In(Stadtrand(), Tageszeit::Daemmerung, Dreiviertel()))};
+        return Plan{
+            z, Aufgestaenderte(In(Stadtrand(), Tageszeit::Daemmerung, Von(Sicht::Dreiviertel)))};
     });
     neu(41, [] {
         Zug z = Shinkansen(NaseIceT(), 4.08, 2.95);
@@ -615,7 +619,7 @@ std::vector<Eintrag> Tafel() {
         Landschaft l = Alpen(false);
         l.ferne = Ferne::Berge;
         l.baeume = Bewuchs::Herbst;
-        return Plan{z, In(l, Tageszeit::Mittag, Tele(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Mittag, Von(Sicht::Tele, Seite::Links))};
     });
     neu(42, [] {
         Zug z = Shinkansen(NaseSpitz(), 3.69);
@@ -623,13 +627,14 @@ std::vector<Eintrag> Tafel() {
         z.kopf.schulter = z.wagen.schulter = 0.45;
         z.lack.grund = Hex(0xa4aab2);
         z.lack.flaechen = {Band(2.35, 9, Hex(0x44526e), 0), Band(1.25, 1.33, Hex(0x2050a0), 0)};
-        return Plan{z, In(Kueste(), Tageszeit::Morgen, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Kueste(), Tageszeit::Morgen, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(43, [] {
         Zug z = Shinkansen(NaseEnte());
         z.lack.flaechen = {Band(1.0, 1.3, shinkansenBlau, 0.5),
                            Band(1.35, 1.42, shinkansenBlau, 1.5)};
-        return Plan{z, Aufgestaenderte(In(Stadtrand(), Tageszeit::Mittag, Dreiviertel()))};
+        return Plan{z,
+                    Aufgestaenderte(In(Stadtrand(), Tageszeit::Mittag, Von(Sicht::Dreiviertel)))};
     });
     neu(44, [] {
         Zug z = Shinkansen(NaseDoppel(), 4.49);
@@ -638,7 +643,7 @@ std::vector<Eintrag> Tafel() {
         z.kopf.fenster.von = 11;
         z.wagen.fenster.von = 2.4;
         z.lack.flaechen = {Band(-1, 1.9, Hex(0x6c7a8e), 0), Band(1.9, 2.05, Hex(0xe87aa0), 0)};
-        return Plan{z, In(Winterwald(Bewuchs::Laub), Tageszeit::Winter, Seitlich())};
+        return Plan{z, In(Winterwald(Bewuchs::Laub), Tageszeit::Winter, Von(Sicht::Seitlich))};
     });
     neu(45, [] {
         Zug z = Shinkansen(NaseMini(), 3.7);
@@ -647,27 +652,28 @@ std::vector<Eintrag> Tafel() {
         l.ferne = Ferne::Berge;
         l.baeume = Bewuchs::Herbst;
         l.baumzahl = 30;
-        return Plan{z, In(l, Tageszeit::Morgen, Bruecke())};
+        return Plan{z, In(l, Tageszeit::Morgen, Von(Sicht::Bruecke))};
     });
     neu(46, [] {
         Zug z = Shinkansen(NaseMini(), 4.08, 2.95);
         z.lack.flaechen = {Band(-1, 1.4, Hex(0xa8aeb6), 0), Band(2.5, 9, Hex(0xb84c7c), 0),
                            Band(1.4, 1.5, Hex(0xb84c7c), 0.6)};
-        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Mittag, Hoch(Seite::Links))};
+        return Plan{
+            z, In(Reisfelder(Ferne::Berge), Tageszeit::Mittag, Von(Sicht::Hoch, Seite::Links))};
     });
     neu(47, [] {
         Zug z = Shinkansen(NaseKeil(), 3.3);
         z.anzahl = 5;
         z.lack.flaechen = {Band(1.05, 1.25, Hex(0xc8202a), 0.5),
                            Band(1.28, 1.36, shinkansenBlau, 1)};
-        return Plan{z, In(Mitteleuropa(Ferne::Berge), Tageszeit::Dunst, Seitlich())};
+        return Plan{z, In(Mitteleuropa(Ferne::Berge), Tageszeit::Dunst, Von(Sicht::Seitlich))};
     });
     neu(48, [] {
         Zug z = Shinkansen(NaseSpitz(), 3.6);
         z.kopf.rund = z.wagen.rund = 3;
         z.anzahl = 6;
         z.lack.flaechen = {Band(1.0, 1.35, Hex(0x5a3c8c), 0.6), Band(1.42, 1.5, Hex(0x5a3c8c), 2)};
-        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Morgen, Tief())};
+        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Morgen, Von(Sicht::Tief))};
     });
 
     // Korea, Norway, Austria, Portugal, Russia, Sweden, Switzerland
@@ -676,7 +682,8 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xdfe2e6);
         z.lack.flaechen = {Schwung(1.38, 2.45, Hex(0x1c3a78), 2.5, 8, 0.95),
                            Band(-1, 1.2, Hex(0x4a6aa8), 0)};
-        return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Mittag, Frontal(Seite::Links))};
+        return Plan{
+            z, In(Reisfelder(Ferne::Berge), Tageszeit::Mittag, Von(Sicht::Frontal, Seite::Links))};
     });
     neu(50, [] {
         Zug z = Pendolino(NaseIceT(), 4);
@@ -686,13 +693,13 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x2a2c30), 3.8), Front(1.2, 0.0, Hex(0xc8202a))};
         Landschaft l = See(Ferne::Berge, Bewuchs::Nadel);
         l.schnee = true;
-        return Plan{z, In(l, Tageszeit::Winter, Dreiviertel())};
+        return Plan{z, In(l, Tageszeit::Winter, Von(Sicht::Dreiviertel))};
     });
     neu(51, [] {
         Zug z = Lokzug(NaseKasten(), 19.3, 26.5, 4.05);
         z.lack.grund = Hex(0xc8102e);
         z.lack.flaechen = {Band(1.35, 2.5, Hex(0x34373b), 19.5), Band(2.5, 9, Hex(0x6a6d70), 19.5)};
-        return Plan{z, In(Alpen(), Tageszeit::Mittag, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Alpen(), Tageszeit::Mittag, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(52, [] {
         Zug z = Pendolino(NasePendolino(), 5);
@@ -702,15 +709,15 @@ std::vector<Eintrag> Tafel() {
                            Band(1.0, 1.08, Hex(0x1e7a3c), 1)};
         Landschaft l = Spanien(Ferne::Huegel);
         l.gras = QColor(150, 156, 90);
-        return Plan{z, In(l, Tageszeit::Abend, Dreiviertel())};
+        return Plan{z, In(l, Tageszeit::Abend, Von(Sicht::Dreiviertel))};
     });
     neu(53, [] {
         Zug z = Ice(NaseIce3());
         z.lack.grund = Hex(0xeef0f0);
         z.lack.flaechen = {Band(1.42, 2.6, Hex(0x2e3238), 5.8), Band(-1, 1.25, Hex(0xc8102e), 0.3),
                            Band(3.4, 9, Hex(0xa0a6ae), 0)};
-        return Plan{z,
-                    In(Winterwald(Bewuchs::Birke), Tageszeit::Winter, Dreiviertel(Seite::Links))};
+        return Plan{z, In(Winterwald(Bewuchs::Birke), Tageszeit::Winter,
+                          Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(54, [] {
         Zug z = Triebkopfzug(NaseKasten(), 3.95, 3.85, 3.08);
@@ -724,7 +731,7 @@ std::vector<Eintrag> Tafel() {
         l.haeuser = true;
         l.wand = QColor(150, 40, 34);
         l.dach = QColor(60, 60, 64);
-        return Plan{z, In(l, Tageszeit::Mittag, Seitlich())};
+        return Plan{z, In(l, Tageszeit::Mittag, Von(Sicht::Seitlich))};
     });
     neu(55, [] {
         Zug z = Pendolino(NaseIceT(), 0);
@@ -732,8 +739,8 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xf2f2f2);
         z.lack.flaechen = {Band(1.42, 2.5, Hex(0x1e2024), 4), Band(-1, 1.12, Hex(0xd0101c), 0),
                            Band(1.12, 1.2, Hex(0x7a7e84), 0)};
-        return Plan{
-            z, In(See(Ferne::Alpen, Bewuchs::Nadel), Tageszeit::Morgen, Dreiviertel(Seite::Links))};
+        return Plan{z, In(See(Ferne::Alpen, Bewuchs::Nadel), Tageszeit::Morgen,
+                          Von(Sicht::Dreiviertel, Seite::Links))};
     });
 
     // Spain
@@ -744,35 +751,36 @@ std::vector<Eintrag> Tafel() {
                            Band(1.0, 1.08, Hex(0x6a2c8c), 1)};
         Landschaft l = Spanien(Ferne::Berge);
         l.baeume = Bewuchs::Laub;
-        return Plan{z, Nah(In(l, Tageszeit::Mittag, Dreiviertel(Seite::Links)))};
+        return Plan{z, Nah(In(l, Tageszeit::Mittag, Von(Sicht::Dreiviertel, Seite::Links)))};
     });
     neu(57, [] {
         Zug z = Tgv(NaseTgv());
         z.lack.grund = Hex(0xf2f2f0);
         z.lack.flaechen = {Schwung(1.38, 2.42, Hex(0x464a52), 2.6, 8, 0.95),
                            Band(1.2, 1.3, Hex(0x6a2c8c), 1), Band(1.08, 1.16, Hex(0xe05a1e), 1)};
-        return Plan{z, In(Spanien(Ferne::Huegel), Tageszeit::Dunst, Hoch())};
+        return Plan{z, In(Spanien(Ferne::Huegel), Tageszeit::Dunst, Von(Sicht::Hoch))};
     });
     neu(58, [] {
         Zug z = Talgo(NaseTalgo());
         z.lack.grund = Hex(0xf2f2f0);
         z.lack.flaechen = {Band(1.12, 2.15, Hex(0x3c3e44), 8), Band(0.9, 1.05, Hex(0x6a2c8c), 0.5),
                            Band(3.2, 9, Hex(0x9a9ea6), 0)};
-        return Plan{z, In(Spanien(Ferne::Ebene), Tageszeit::Mittag, Seitlich())};
+        return Plan{z, In(Spanien(Ferne::Ebene), Tageszeit::Mittag, Von(Sicht::Seitlich))};
     });
     neu(59, [] {
         Zug z = Ice(NaseIce3());
         z.lack.grund = Hex(0xf2f2f0);
         z.lack.flaechen = {Band(1.42, 2.6, Hex(0x3c3e44), 5.8),
                            Band(1.0, 1.22, Hex(0x6a2c8c), 0.5)};
-        return Plan{z, Damm(In(Spanien(Ferne::Berge), Tageszeit::Mittag, Tele(Seite::Links)))};
+        return Plan{
+            z, Damm(In(Spanien(Ferne::Berge), Tageszeit::Mittag, Von(Sicht::Tele, Seite::Links)))};
     });
     neu(60, [] {
         Zug z = Pendolino(NasePendolino(), 0);
         z.anzahl = 5;
         z.lack.grund = Hex(0xf2f2f0);
         z.lack.flaechen = {Band(1.42, 2.45, Hex(0x5a5e66), 4), Band(1.05, 1.3, Hex(0xf07814), 0.5)};
-        return Plan{z, In(Spanien(Ferne::Mesa), Tageszeit::Morgen, Dreiviertel())};
+        return Plan{z, In(Spanien(Ferne::Mesa), Tageszeit::Morgen, Von(Sicht::Dreiviertel))};
     });
     neu(61, [] {
         Zug z = Pendolino(NaseIceT(), 0);
@@ -780,7 +788,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(-1, 1.25, Hex(0x6a2c8c), 0), Band(1.25, 1.35, Hex(0xf07814), 0.5),
                            Band(1.42, 2.45, Hex(0x3a3c40), 4)};
         Landschaft l = Mitteleuropa(Ferne::Berge);
-        return Plan{z, In(l, Tageszeit::Bedeckt, Dreiviertel(Seite::Links))};
+        return Plan{z, In(l, Tageszeit::Bedeckt, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(62, [] {
         Zug z = Talgo(NaseApt());
@@ -789,7 +797,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grund = Hex(0xeeeeec);
         z.lack.flaechen = {Band(1.12, 2.15, Hex(0x3c3e44), 6), Front(2.4, 0.5, Hex(0xe0401e)),
                            Band(0.9, 1.05, Hex(0xe0401e), 0)};
-        return Plan{z, Ohne(In(Spanien(Ferne::Mesa), Tageszeit::Abend, Seitlich()))};
+        return Plan{z, Ohne(In(Spanien(Ferne::Mesa), Tageszeit::Abend, Von(Sicht::Seitlich)))};
     });
 
     // Taiwan, USA, Europe
@@ -798,7 +806,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Band(1.05, 1.3, Hex(0xf06a0f), 0.5),
                            Band(1.33, 1.42, Hex(0x1e1e20), 1.5)};
         return Plan{z, Aufgestaenderte(In(Reisfelder(Ferne::Berge), Tageszeit::Dunst,
-                                          Dreiviertel(Seite::Links)))};
+                                          Von(Sicht::Dreiviertel, Seite::Links)))};
     });
     neu(64, [] {
         Zug z = Triebkopfzug(NaseIce1(), 4.1, 4.05, 3.15);
@@ -806,7 +814,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.grundstoff = Stoff::Metall;
         z.lack.flaechen = {Schwung(1.5, 2.5, Hex(0x1e2a4a), 1.6, 5, 1.0),
                            Band(1.3, 1.4, Hex(0x2a7aa8), 0.4)};
-        return Plan{z, Nah(In(Kueste(), Tageszeit::Morgen, Dreiviertel()))};
+        return Plan{z, Nah(In(Kueste(), Tageszeit::Morgen, Von(Sicht::Dreiviertel)))};
     });
     neu(65, [] {
         Zug z = Triebkopfzug(NaseTurbine(), 4.2, 3.95, 3.15);
@@ -819,7 +827,7 @@ std::vector<Eintrag> Tafel() {
         l.haeuser = false;
         l.baeume = Bewuchs::Keine;
         l.gras = QColor(196, 170, 120);
-        return Plan{z, Ohne(In(l, Tageszeit::Mittag, Dreiviertel(Seite::Links)))};
+        return Plan{z, Ohne(In(l, Tageszeit::Mittag, Von(Sicht::Dreiviertel, Seite::Links)))};
     });
     neu(66, [] {
         Zug z = Tgv(NaseTgv());
@@ -827,7 +835,7 @@ std::vector<Eintrag> Tafel() {
         z.lack.flaechen = {Front(3.2, -1.2, Hex(0xf6c800)),
                            Schwung(1.4, 2.42, Hex(0x283040), 4.5, 8, 0.5),
                            Band(1.25, 1.35, Hex(0xf6c800), 3)};
-        return Plan{z, In(Kueste(), Tageszeit::Mittag, Dreiviertel())};
+        return Plan{z, In(Kueste(), Tageszeit::Mittag, Von(Sicht::Dreiviertel))};
     });
     return t;
 }

@@ -391,8 +391,8 @@ private:
 
     // A range of terrain standing on the line basis: the sides turned from the sun in
     // shade, facet by facet from each peak, and snow above schneeAb.
-    void Bergkette(const std::vector<double>& h, double basis, QColor farbe,
-                   double schneeAb = 1e9) {
+    void Bergkette(const std::vector<double>& h, double basis, QColor farbe, double schneeAb = 1e9,
+                   bool facetten = false) {
         const auto top = [&](int x) {
             return basis -
                    h[static_cast<std::size_t>(std::clamp(x, 0, static_cast<int>(h.size()) - 1))];
@@ -432,6 +432,7 @@ private:
         // next valley, cut off below by a line falling from the peak.
         // On the canvas the sun is to the right when it stands towards the train's front
         // and the train heads right; the shade lies on the other side of each peak.
+        if (!facetten) return;
         const int schritt = l_.sonne.x * seite_ > 0 ? -2 : 2;
         QColor schatten = Misch(QColor(30, 40, 80), f_.oben, 0.3);
         schatten.setAlphaF(0.26f);
@@ -469,13 +470,13 @@ private:
             break;
         case Ferne::Berge:
             Bergkette(Kamm(b * 0.16, b * 0.35, s, true), horizont_ + 1, fern,
-                      schnee ? b * 0.06 : 1e9);
+                      schnee ? b * 0.06 : 1e9, true);
             Bergkette(Kamm(b * 0.06, b * 0.25, s + 5u, false), horizont_ + 2,
                       Misch(huegel, f_.unten, 0.35));
             break;
         case Ferne::Alpen:
             Bergkette(Kamm(b * 0.3, b * 0.3, s, true), horizont_ + 1,
-                      Misch(QColor(96, 110, 138), f_.unten, 0.3), b * 0.13);
+                      Misch(QColor(96, 110, 138), f_.unten, 0.3), b * 0.13, true);
             Bergkette(Kamm(b * 0.1, b * 0.22, s + 5u, false), horizont_ + 2,
                       schnee ? QColor(190, 200, 215) : Misch(QColor(52, 86, 62), f_.unten, 0.3));
             break;
@@ -487,7 +488,7 @@ private:
                 h[static_cast<std::size_t>(x)] =
                     u < 1 ? b * 0.2 * std::min(0.93, std::pow(1 - u, 1.55)) : 0;
             }
-            Bergkette(h, horizont_ + 1, Misch(QColor(86, 98, 140), f_.unten, 0.25), b * 0.12);
+            Bergkette(h, horizont_ + 1, Misch(QColor(86, 98, 140), f_.unten, 0.25), b * 0.12, true);
             Bergkette(Kamm(b * 0.04, b * 0.2, s + 5u, false), horizont_ + 2,
                       Misch(QColor(60, 96, 70), f_.unten, 0.4));
             break;
@@ -945,26 +946,30 @@ private:
 
     void Schatten(double zugLaenge) {
         p_.setPen(Qt::NoPen);
+        // The train's outline from above, with its height: the nose tapers and is low.
+        struct Stelle {
+            double x, halb, hoch;
+        };
+        const Stelle umriss[] = {
+            {-0.3, 0.3, 1.0}, {-3, 1.3, 2.6}, {-6.5, 1.45, 3.8}, {-zugLaenge, 1.45, 3.8}};
         // Under the cars it is dark even without sun.
         QColor unter(20, 16, 14);
         unter.setAlphaF(0.45f);
-        Vieleck(p_, k_,
-                {{-0.5, -1.4, 0.06},
-                 {-zugLaenge, -1.4, 0.06},
-                 {-zugLaenge, 1.4, 0.06},
-                 {-0.5, 1.4, 0.06}},
-                unter);
+        std::vector<V3> fuss;
+        for (const Stelle& s : umriss)
+            fuss.push_back({s.x, -s.halb, 0.06});
+        for (auto it = std::rbegin(umriss); it != std::rend(umriss); ++it)
+            fuss.push_back({it->x, it->halb, 0.06});
+        Vieleck(p_, k_, fuss, unter);
         if (l_.sonne.z <= 0.02 || s_.zeit == Tageszeit::Bedeckt) return;
         // The cast shadow: the footprint and the roof's outline thrown along the light.
-        const double weit = std::min(12.0, 3.6 / l_.sonne.z);
+        const double weit = std::min(3.3, 1 / l_.sonne.z);
         const double dx = -l_.sonne.x * weit, dy = -l_.sonne.y * weit;
-        const double dachTief = 3.0;
         std::vector<QPointF> punkte;
-        for (double x : {0.0, -3.0, -zugLaenge})
-            for (double y : {-1.4, 1.4}) {
-                punkte.push_back({x, y});
-                punkte.push_back(
-                    {x + dx * dachTief / 3.6 + (x == 0 ? -2.5 : 0), y + dy * dachTief / 3.6});
+        for (const Stelle& s : umriss)
+            for (double y : {-s.halb, s.halb}) {
+                punkte.push_back({s.x, y});
+                punkte.push_back({s.x + dx * s.hoch, y + dy * s.hoch});
             }
         std::sort(punkte.begin(), punkte.end(), [](QPointF a, QPointF b) {
             return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
