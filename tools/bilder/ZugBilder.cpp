@@ -260,6 +260,17 @@ Zug Shinkansen(const Nase& nase, double hoehe = 3.65, double breite = 3.38) {
     return z;
 }
 
+// The first Shinkansen and the line's later sister: ivory, the window band and a stripe
+// below in one colour.
+Zug Kugelkopf(Farbe streifen) {
+    Zug z = Shinkansen(NaseKugel(), 3.98);
+    z.lack.grund = elfenbein;
+    z.lack.flaechen = {Band(1.5, 2.45, streifen, 3.6), Band(0.95, 1.15, streifen, 0.3)};
+    for (Wagenkasten* w : {&z.kopf, &z.wagen})
+        Fensterreihe(*w, 1.6, 2.3, 1.3, 1.9);
+    return z;
+}
+
 Zug Pendolino(const Nase& nase, double neigung) {
     Zug z = Triebzug(nase, 3.7, 2.8, 25.9);
     for (Wagenkasten* w : {&z.kopf, &z.wagen}) {
@@ -577,12 +588,7 @@ std::vector<Eintrag> Tafel() {
         return Plan{z, In(Winterwald(), Tageszeit::Winter, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(37, [] {
-        Zug z = Shinkansen(NaseKugel(), 3.98);
-        z.lack.grund = elfenbein;
-        z.lack.flaechen = {Band(1.5, 2.45, Hex(0x1c3f94), 3.6),
-                           Band(0.95, 1.15, Hex(0x1c3f94), 0.3)};
-        for (Wagenkasten* w : {&z.kopf, &z.wagen})
-            Fensterreihe(*w, 1.6, 2.3, 1.3, 1.9);
+        Zug z = Kugelkopf(Hex(0x1c3f94));
         Landschaft l = Reisfelder(Ferne::Huegel);
         l.baeume = Bewuchs::Kirsche;
         l.baumzahl = 26;
@@ -595,12 +601,7 @@ std::vector<Eintrag> Tafel() {
         return Plan{z, In(Reisfelder(Ferne::Berge), Tageszeit::Abend, Von(Sicht::Seitlich))};
     });
     neu(39, [] {
-        Zug z = Shinkansen(NaseKugel(), 3.98);
-        z.lack.grund = elfenbein;
-        z.lack.flaechen = {Band(1.5, 2.45, Hex(0x1a6e46), 3.6),
-                           Band(0.95, 1.15, Hex(0x1a6e46), 0.3)};
-        for (Wagenkasten* w : {&z.kopf, &z.wagen})
-            Fensterreihe(*w, 1.6, 2.3, 1.3, 1.9);
+        Zug z = Kugelkopf(Hex(0x1a6e46));
         return Plan{z, In(Winterwald(), Tageszeit::Bedeckt, Von(Sicht::Dreiviertel, Seite::Links))};
     });
     neu(40, [] {
