@@ -1,8 +1,10 @@
 #include "draw/KoordSysU.h"
 #include "draw/KoordU.h"
+#include "draw/Runden.h"
 #include "draw/VektorU.h"
 
 #include <QImage>
+#include <cmath>
 #include <QPainter>
 #include <QTest>
 
@@ -90,6 +92,12 @@ void TstKoord::rundungHalbZuGerade() {
     QCOMPARE(px, 500); // Round(2.5) + 498
     k.ToPixel(0.75f, 0, px, py);
     QCOMPARE(px, 502); // Round(3.5) + 498
+    QCOMPARE(Round(-2.5), -2);
+    QCOMPARE(Round(-3.5), -4);
+    // A point far outside any screen must not overflow.
+    QCOMPARE(Round(1e20), 2147483647);
+    QCOMPARE(Round(-1e20), -2147483647 - 1);
+    QCOMPARE(Round(std::nan("")), 0);
 }
 
 void TstKoord::hintergrund() {
