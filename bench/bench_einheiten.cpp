@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include "bench/Zeichenmessung.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
@@ -18,13 +20,7 @@ static void BM_Einheiten_Zeichnen(benchmark::State& state) {
     EinheitenArt = static_cast<int>(state.range(0));
     Fensterverbund fenster;
     TfrmEinheiten w(fenster);
-    w.show();
-    QApplication::processEvents();
-    QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        w.Client()->render(&bild);
-        benchmark::DoNotOptimize(bild.bits());
-    }
+    MesseZeichnen(state, *w.Client());
     w.close();
 }
 BENCHMARK(BM_Einheiten_Zeichnen)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

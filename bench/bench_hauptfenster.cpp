@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include "bench/Zeichenmessung.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
@@ -11,14 +13,8 @@ using namespace kalmiro;
 // One full paint of the main window's client area (gradient, titles, clock).
 static void BM_Hauptfenster_Zeichnen(benchmark::State& state) {
     Programm programm;
-    TfrmKalmiro& haupt = programm.Hauptfenster();
     programm.Starte();
-    QApplication::processEvents();
-    QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        haupt.Client()->render(&bild);
-        benchmark::DoNotOptimize(bild.bits());
-    }
+    MesseZeichnen(state, *programm.Hauptfenster().Client());
 }
 BENCHMARK(BM_Hauptfenster_Zeichnen)->Unit(benchmark::kMillisecond);
 

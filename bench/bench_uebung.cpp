@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include "bench/Zeichenmessung.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
@@ -17,13 +19,7 @@ static void BM_Uebung_Zeichnen(benchmark::State& state) {
     UebungArt = static_cast<int>(state.range(0));
     Fensterverbund verbund;
     TfrmUebung w(verbund);
-    w.show();
-    QApplication::processEvents();
-    QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        w.Client()->render(&bild);
-        benchmark::DoNotOptimize(bild.bits());
-    }
+    MesseZeichnen(state, *w.Client());
 }
 BENCHMARK(BM_Uebung_Zeichnen)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 
@@ -54,13 +50,7 @@ static void BM_Auswertung_Zeichnen(benchmark::State& state) {
     GesamtVersuche = 0; // no animation, so nothing waits
     Fensterverbund verbund;
     TfrmAuswertung w(verbund);
-    w.show();
-    QApplication::processEvents();
-    QImage bild(w.Client()->size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        w.Client()->render(&bild);
-        benchmark::DoNotOptimize(bild.bits());
-    }
+    MesseZeichnen(state, *w.Client());
 }
 BENCHMARK(BM_Auswertung_Zeichnen)->Unit(benchmark::kMillisecond);
 

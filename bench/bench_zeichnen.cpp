@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTime>
+#include "bench/Zeichenmessung.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
@@ -28,12 +30,7 @@ const QString formel = QStringLiteral("1 #d# = 24 h = 1440 min = 86400 s, m^2 \\
 static void BM_Titeluhr_Zeichnen(benchmark::State& state) {
     const Fensterverbund fenster;
     TfrmKalmiro haupt(fenster);
-    haupt.show();
-    QImage bild(500, 500, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        haupt.Uhr()->render(&bild);
-        benchmark::DoNotOptimize(bild.bits());
-    }
+    MesseZeichnen(state, *haupt.Uhr());
 }
 BENCHMARK(BM_Titeluhr_Zeichnen)->Unit(benchmark::kMillisecond);
 

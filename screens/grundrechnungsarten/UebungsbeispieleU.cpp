@@ -107,12 +107,7 @@ void TfrmUebung::FormActivate() {
     Randomize();
     InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);
     FelderLeeren();
-    Versuche = 0;
-    Versuch = 1;
-    Punkte = 0;
-    GesamtPunkte = 0;
-    GesamtVersuche = 0;
-    Durchgang = 1;
+    SerieZuruecksetzen();
     MaxanzahlArt = Rundenart;
     ui->lblAktVersuche->setText(QStringLiteral("0"));
     ui->lblAktPunkte->setText(QStringLiteral("0"));
@@ -264,13 +259,17 @@ void TfrmUebung::btnWeiterClick() {
 
 void TfrmUebung::btnAuswertungClick() {
     if (m_fenster.frmAuswertung) m_fenster.frmAuswertung->ZeigeModal();
+    SerieZuruecksetzen();
+    RundeBeginnen();
+}
+
+void TfrmUebung::SerieZuruecksetzen() {
     Versuche = 0;
     Versuch = 1;
     Punkte = 0;
     GesamtPunkte = 0;
     GesamtVersuche = 0;
     Durchgang = 1;
-    RundeBeginnen();
 }
 
 void TfrmUebung::RundeBeginnen() {

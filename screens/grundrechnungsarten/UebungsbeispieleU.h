@@ -57,6 +57,7 @@ private:
 
     void Runde();           // new tasks, title, fields placed
     void RundeBeginnen();   // a fresh round shown: open fields, counters, focus
+    void SerieZuruecksetzen(); // counters of a new series, round 1
     void FelderLeeren();    // all fields shown and empty, all positions open
     void ZaehlerZeigen();   // the three boxes at the bottom
     void KnopfWaehlen();    // "Auswertung" in the place of "Weiter" once the series is done
