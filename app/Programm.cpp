@@ -51,6 +51,13 @@ Programm::~Programm() {
 
 TfrmKalmiro& Programm::Hauptfenster() const { return *static_cast<TfrmKalmiro*>(m_fenster.frmKalmiro); }
 
+std::array<TForm*, 12> Programm::AlleFenster() const {
+    const Fensterverbund& f = m_fenster;
+    return {f.frmKalmiro,   f.frmEinheiten,    f.frmAuswertung, f.frmVerwandlungsketten,
+            f.frmUebung,    f.frmMuster,       f.frmZeitpunkt,  f.frmInformation,
+            f.frmZugverkehr, f.frmMaxanzahl,   f.frmZeitzonen,  f.frmZonenauswahl};
+}
+
 void Programm::Starte() {
     TfrmKalmiro& haupt = Hauptfenster();
     haupt.ZentriereAufBildschirm();

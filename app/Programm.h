@@ -2,6 +2,7 @@
 
 #include "screens/Fenster.h"
 
+#include <array>
 #include <memory>
 
 namespace kalmiro {
@@ -18,6 +19,8 @@ public:
 
     TfrmKalmiro& Hauptfenster() const;
     const Fensterverbund& Fenster() const { return m_fenster; }
+    // The twelve windows in the order they were created.
+    std::array<TForm*, 12> AlleFenster() const;
     // Shows the main window centred on the screen.
     void Starte();
 

@@ -4,11 +4,10 @@
 #include "core/ZufallU.h"
 #include "screens/Fenster.h"
 #include "screens/einheiten/EinheitenU.h"
+#include "bench/Zeichenmessung.h"
 
 #include <QApplication>
 #include <QImage>
-#include "bench/Zeichenmessung.h"
-
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;

@@ -1,11 +1,10 @@
 #include "app/KalmiroU.h"
 #include "app/Programm.h"
 #include "platform/TPaintBox.h"
+#include "bench/Zeichenmessung.h"
 
 #include <QApplication>
 #include <QImage>
-#include "bench/Zeichenmessung.h"
-
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
@@ -29,3 +28,14 @@ static void BM_Programmstart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Programmstart)->Unit(benchmark::kMillisecond);
+
+// One full paint of each of the twelve windows as it opens (argument: its place in the
+// order of creation).
+static void BM_Fenster_Zeichnen(benchmark::State& state) {
+    Programm programm;
+    TForm* fenster = programm.AlleFenster()[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(fenster->objectName().toStdString());
+    MesseZeichnen(state, *fenster->Client());
+    fenster->hide();
+}
+BENCHMARK(BM_Fenster_Zeichnen)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);

@@ -4,11 +4,10 @@
 #include "platform/SystemU.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "screens/grundrechnungsarten/UebungsbeispieleU.h"
+#include "bench/Zeichenmessung.h"
 
 #include <QApplication>
 #include <QImage>
-#include "bench/Zeichenmessung.h"
-
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;

@@ -7,12 +7,11 @@
 #include "draw/SchriftSysU.h"
 #include "draw/SchriftU.h"
 #include "platform/TPaintBox.h"
+#include "bench/Zeichenmessung.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTime>
-#include "bench/Zeichenmessung.h"
-
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;

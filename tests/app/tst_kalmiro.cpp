@@ -66,11 +66,14 @@ void TstKalmiro::fensterUndBeschriftungen() {
     QVERIFY(img && img->isHidden());
     QCOMPARE(img->geometry(), QRect(832, 448, 67, 67));
     // All twelve windows exist from the start.
-    const Fensterverbund& f = m_programm->Fenster();
-    const void* fenster[] = {f.frmKalmiro,   f.frmEinheiten, f.frmAuswertung,  f.frmVerwandlungsketten,
-                             f.frmUebung,    f.frmMuster,    f.frmZeitpunkt,   f.frmInformation,
-                             f.frmZugverkehr, f.frmMaxanzahl, f.frmZeitzonen,   f.frmZonenauswahl};
-    for (const void* p : fenster) QVERIFY(p);
+    const QStringList namen = {"frmKalmiro",   "frmEinheiten",  "frmAuswertung", "frmVerwandlungsketten",
+                               "frmUebung",    "frmMuster",     "frmZeitpunkt",  "frmInformation",
+                               "frmZugverkehr", "frmMaxanzahl", "frmZeitzonen",  "frmZonenauswahl"};
+    const auto fenster = m_programm->AlleFenster();
+    for (int i = 0; i < 12; ++i) {
+        QVERIFY(fenster[static_cast<std::size_t>(i)]);
+        QCOMPARE(fenster[static_cast<std::size_t>(i)]->objectName(), namen[i]);
+    }
 }
 
 void TstKalmiro::labelsAmPlatz_data() {
