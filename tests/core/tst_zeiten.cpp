@@ -99,6 +99,7 @@ private Q_SLOTS:
     void bewerte();
 };
 
+// clang-format off
 void TstZeiten::tabelle_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<QList<int>>("skript");
@@ -111,200 +112,77 @@ void TstZeiten::tabelle_data() {
 
     using L = QList<int>;
     // ohne Brüche: the kinds A to E in bands of 20, the unit pairs by r2, sizes by r3.
-    QTest::newRow("A1 Einer") << 1 << L{r(1), r(1), r(1), z(7)} << "7"
-                              << "min"
-                              << "s"
-                              << "420" << 0 << "";
-    QTest::newRow("A1 Zehner") << 1 << L{r(20), r(25), r(35), z(3)} << "30"
-                               << "min"
-                               << "s"
-                               << "1800" << 0 << "";
-    QTest::newRow("A1 zweistellig") << 1 << L{r(5), r(10), r(68), z(4), z(7)} << "47"
-                                    << "min"
-                                    << "s"
-                                    << "2820" << 0 << "";
-    QTest::newRow("A2 zweistellig") << 1 << L{r(1), r(26), r(100), z(9), z(9)} << "99"
-                                    << "h"
-                                    << "min"
-                                    << "5940" << 0 << "";
-    QTest::newRow("A2 Zehner") << 1 << L{r(1), r(50), r(67), z(2)} << "20"
-                               << "h"
-                               << "min"
-                               << "1200" << 0 << "";
-    QTest::newRow("A3") << 1 << L{r(1), r(51), r(99), z(3)} << "3"
-                        << "h"
-                        << "s"
-                        << "10800" << 0 << "";
-    QTest::newRow("A4 Einer") << 1 << L{r(1), r(76), r(50), z(2)} << "2"
-                              << "d"
-                              << "h"
-                              << "48" << 0 << "";
-    QTest::newRow("A4 Zehner") << 1 << L{r(1), r(100), r(51), z(5)} << "50"
-                               << "d"
-                               << "h"
-                               << "1200" << 0 << "";
-    QTest::newRow("B1 Einer") << 1 << L{r(21), r(1), r(1), z(4)} << "240"
-                              << "s"
-                              << "min"
-                              << "4" << 0 << "";
-    QTest::newRow("B1 Zehner") << 1 << L{r(21), r(25), r(51), z(2)} << "1200"
-                               << "s"
-                               << "min"
-                               << "20" << 0 << "";
-    QTest::newRow("B2") << 1 << L{r(30), r(26), r(51), z(9)} << "5400"
-                        << "min"
-                        << "h"
-                        << "90" << 0 << "";
-    QTest::newRow("B3") << 1 << L{r(40), r(75), r(1), z(2)} << "7200"
-                        << "s"
-                        << "h"
-                        << "2" << 0 << "";
-    QTest::newRow("B4 Einer") << 1 << L{r(40), r(76), r(1), z(3)} << "72"
-                              << "h"
-                              << "d"
-                              << "3" << 0 << "";
-    QTest::newRow("B4 Zehner") << 1 << L{r(40), r(100), r(100), z(1)} << "240"
-                               << "h"
-                               << "d"
-                               << "10" << 0 << "";
-    QTest::newRow("C1 Zehntel") << 1 << L{r(41), r(1), r(1), z(3)} << "0,3"
-                                << "min"
-                                << "s"
-                                << "18" << 0 << "";
-    QTest::newRow("C1 Komma") << 1 << L{r(41), r(50), r(51), z(4), z(5)} << "4,5"
-                              << "min"
-                              << "s"
-                              << "270" << 0 << "";
-    QTest::newRow("C2 Komma") << 1 << L{r(60), r(51), r(100), z(9), z(9)} << "9,9"
-                              << "h"
-                              << "min"
-                              << "594" << 0 << "";
-    QTest::newRow("C2 Zehntel") << 1 << L{r(60), r(100), r(50), z(7)} << "0,7"
-                                << "h"
-                                << "min"
-                                << "42" << 0 << "";
-    QTest::newRow("D1") << 1 << L{r(61), r(1), r(1), z(1)} << "6"
-                        << "s"
-                        << "min"
-                        << "0,1" << 1 << "";
-    QTest::newRow("D2") << 1 << L{r(80), r(100), r(1), z(9)} << "54"
-                        << "min"
-                        << "h"
-                        << "0,9" << 1 << "";
-    QTest::newRow("E1") << 1 << L{r(81), r(1), r(1), z(2), z(5)} << "2h 5min"
-                        << ""
-                        << "min"
-                        << "125" << 0 << "";
-    QTest::newRow("E2") << 1 << L{r(90), r(26), r(1), z(7), z(8)} << "7min 8s"
-                        << ""
-                        << "s"
-                        << "428" << 0 << "";
+    QTest::newRow("A1 Einer") << 1 << L{r(1), r(1), r(1), z(7)} << "7" << "min" << "s" << "420" << 0 << "";
+    QTest::newRow("A1 Zehner") << 1 << L{r(20), r(25), r(35), z(3)} << "30" << "min" << "s" << "1800" << 0 << "";
+    QTest::newRow("A1 zweistellig") << 1 << L{r(5), r(10), r(68), z(4), z(7)} << "47" << "min" << "s" << "2820" << 0 << "";
+    QTest::newRow("A2 zweistellig") << 1 << L{r(1), r(26), r(100), z(9), z(9)} << "99" << "h" << "min" << "5940" << 0 << "";
+    QTest::newRow("A2 Zehner") << 1 << L{r(1), r(50), r(67), z(2)} << "20" << "h" << "min" << "1200" << 0 << "";
+    QTest::newRow("A3") << 1 << L{r(1), r(51), r(99), z(3)} << "3" << "h" << "s" << "10800" << 0 << "";
+    QTest::newRow("A4 Einer") << 1 << L{r(1), r(76), r(50), z(2)} << "2" << "d" << "h" << "48" << 0 << "";
+    QTest::newRow("A4 Zehner") << 1 << L{r(1), r(100), r(51), z(5)} << "50" << "d" << "h" << "1200" << 0 << "";
+    QTest::newRow("B1 Einer") << 1 << L{r(21), r(1), r(1), z(4)} << "240" << "s" << "min" << "4" << 0 << "";
+    QTest::newRow("B1 Zehner") << 1 << L{r(21), r(25), r(51), z(2)} << "1200" << "s" << "min" << "20" << 0 << "";
+    QTest::newRow("B2") << 1 << L{r(30), r(26), r(51), z(9)} << "5400" << "min" << "h" << "90" << 0 << "";
+    QTest::newRow("B3") << 1 << L{r(40), r(75), r(1), z(2)} << "7200" << "s" << "h" << "2" << 0 << "";
+    QTest::newRow("B4 Einer") << 1 << L{r(40), r(76), r(1), z(3)} << "72" << "h" << "d" << "3" << 0 << "";
+    QTest::newRow("B4 Zehner") << 1 << L{r(40), r(100), r(100), z(1)} << "240" << "h" << "d" << "10" << 0 << "";
+    QTest::newRow("C1 Zehntel") << 1 << L{r(41), r(1), r(1), z(3)} << "0,3" << "min" << "s" << "18" << 0 << "";
+    QTest::newRow("C1 Komma") << 1 << L{r(41), r(50), r(51), z(4), z(5)} << "4,5" << "min" << "s" << "270" << 0 << "";
+    QTest::newRow("C2 Komma") << 1 << L{r(60), r(51), r(100), z(9), z(9)} << "9,9" << "h" << "min" << "594" << 0 << "";
+    QTest::newRow("C2 Zehntel") << 1 << L{r(60), r(100), r(50), z(7)} << "0,7" << "h" << "min" << "42" << 0 << "";
+    QTest::newRow("D1") << 1 << L{r(61), r(1), r(1), z(1)} << "6" << "s" << "min" << "0,1" << 1 << "";
+    QTest::newRow("D2") << 1 << L{r(80), r(100), r(1), z(9)} << "54" << "min" << "h" << "0,9" << 1 << "";
+    QTest::newRow("E1") << 1 << L{r(81), r(1), r(1), z(2), z(5)} << "2h 5min" << "" << "min" << "125" << 0 << "";
+    QTest::newRow("E2") << 1 << L{r(90), r(26), r(1), z(7), z(8)} << "7min 8s" << "" << "s" << "428" << 0 << "";
     // b is drawn again until it is below 59: 65 is dropped.
-    QTest::newRow("E3") << 1 << L{r(100), r(51), r(1), z(3), z(6), z(5), z(4), z(5)} << "3h 45min"
-                        << ""
-                        << "min"
-                        << "225" << 0 << "";
-    QTest::newRow("E4 ohne 59") << 1 << L{r(100), r(76), r(1), z(7), z(5), z(9), z(3), z(8)}
-                                << "7min 38s"
-                                << ""
-                                << "s"
-                                << "458" << 0 << "";
-    QTest::newRow("E4 58") << 1 << L{r(100), r(100), r(1), z(1), z(5), z(8)} << "1min 58s"
-                           << ""
-                           << "s"
+    QTest::newRow("E3") << 1 << L{r(100), r(51), r(1), z(3), z(6), z(5), z(4), z(5)} << "3h 45min" << ""
+                        << "min" << "225" << 0 << "";
+    QTest::newRow("E4 ohne 59") << 1 << L{r(100), r(76), r(1), z(7), z(5), z(9), z(3), z(8)} << "7min 38s"
+                                << "" << "s" << "458" << 0 << "";
+    QTest::newRow("E4 58") << 1 << L{r(100), r(100), r(1), z(1), z(5), z(8)} << "1min 58s" << "" << "s"
                            << "118" << 0 << "";
 
     // mit Brüchen: the same kinds in bands of 8, then the fraction kinds.
-    QTest::newRow("mB A2 bei 8") << 2 << L{r(8), r(26), r(1), z(3)} << "3"
-                                 << "h"
-                                 << "min"
-                                 << "180" << 0 << "";
-    QTest::newRow("mB B1 bei 9") << 2 << L{r(9), r(1), r(1), z(5)} << "300"
-                                 << "s"
-                                 << "min"
-                                 << "5" << 0 << "";
-    QTest::newRow("mB B4 bei 16") << 2 << L{r(16), r(76), r(1), z(1)} << "24"
-                                  << "h"
-                                  << "d"
-                                  << "1" << 0 << "";
-    QTest::newRow("mB C1 bei 17") << 2 << L{r(17), r(1), r(1), z(3)} << "0,3"
-                                  << "min"
-                                  << "s"
-                                  << "18" << 0 << "";
-    QTest::newRow("mB C2 bei 24") << 2 << L{r(24), r(51), r(51), z(1), z(1)} << "1,1"
-                                  << "h"
-                                  << "min"
-                                  << "66" << 0 << "";
-    QTest::newRow("mB D1 bei 25") << 2 << L{r(25), r(1), r(1), z(1)} << "6"
-                                  << "s"
-                                  << "min"
-                                  << "0,1" << 1 << "";
-    QTest::newRow("mB D2 bei 32") << 2 << L{r(32), r(51), r(1), z(5)} << "30"
-                                  << "min"
-                                  << "h"
-                                  << "0,5" << 1 << "";
-    QTest::newRow("mB E1 bei 33") << 2 << L{r(33), r(1), r(1), z(4), z(9)} << "4h 9min"
-                                  << ""
-                                  << "min"
-                                  << "249" << 0 << "";
-    QTest::newRow("mB E4 bei 40") << 2 << L{r(40), r(76), r(1), z(2), z(1), z(1)} << "2min 11s"
-                                  << ""
-                                  << "s"
+    QTest::newRow("mB A2 bei 8") << 2 << L{r(8), r(26), r(1), z(3)} << "3" << "h" << "min" << "180" << 0 << "";
+    QTest::newRow("mB B1 bei 9") << 2 << L{r(9), r(1), r(1), z(5)} << "300" << "s" << "min" << "5" << 0 << "";
+    QTest::newRow("mB B4 bei 16") << 2 << L{r(16), r(76), r(1), z(1)} << "24" << "h" << "d" << "1" << 0 << "";
+    QTest::newRow("mB C1 bei 17") << 2 << L{r(17), r(1), r(1), z(3)} << "0,3" << "min" << "s" << "18" << 0 << "";
+    QTest::newRow("mB C2 bei 24") << 2 << L{r(24), r(51), r(51), z(1), z(1)} << "1,1" << "h" << "min" << "66"
+                                  << 0 << "";
+    QTest::newRow("mB D1 bei 25") << 2 << L{r(25), r(1), r(1), z(1)} << "6" << "s" << "min" << "0,1" << 1 << "";
+    QTest::newRow("mB D2 bei 32") << 2 << L{r(32), r(51), r(1), z(5)} << "30" << "min" << "h" << "0,5" << 1 << "";
+    QTest::newRow("mB E1 bei 33") << 2 << L{r(33), r(1), r(1), z(4), z(9)} << "4h 9min" << "" << "min" << "249"
+                                  << 0 << "";
+    QTest::newRow("mB E4 bei 40") << 2 << L{r(40), r(76), r(1), z(2), z(1), z(1)} << "2min 11s" << "" << "s"
                                   << "131" << 0 << "";
 
     // Given a fraction: r1 41-50 h -> min, 51-60 min -> s, 61-70 h -> s.
-    QTest::newRow("Stundenbruch /60") << 2 << L{r(41), r(1), r(1), 6} << "7/60"
-                                      << "h"
-                                      << "min"
-                                      << "7" << 0 << "A";
+    QTest::newRow("Stundenbruch /60") << 2 << L{r(41), r(1), r(1), 6} << "7/60" << "h" << "min" << "7" << 0 << "A";
     // 45 does not divide 60: r2 is drawn again (30 here).
-    QTest::newRow("/45 bei 60 neu") << 2 << L{r(50), r(10), r(1), r(25), 6} << "7/30"
-                                    << "h"
-                                    << "min"
-                                    << "14" << 0 << "A";
+    QTest::newRow("/45 bei 60 neu") << 2 << L{r(50), r(10), r(1), r(25), 6} << "7/30" << "h" << "min" << "14" << 0
+                                    << "A";
     // The numerator is drawn again while it shares a factor with the denominator.
-    QTest::newRow("Minutenbruch /15") << 2 << L{r(51), r(40), r(1), 5, 3} << "4/15"
-                                      << "min"
-                                      << "s"
-                                      << "16" << 0 << "A";
-    QTest::newRow("Minutenbruch /3") << 2 << L{r(60), r(80), r(1), 1} << "2/3"
-                                     << "min"
-                                     << "s"
-                                     << "40" << 0 << "A";
-    QTest::newRow("Minutenbruch /2") << 2 << L{r(55), r(100), r(1)} << "1/2"
-                                     << "min"
-                                     << "s"
-                                     << "30" << 0 << "A";
+    QTest::newRow("Minutenbruch /15") << 2 << L{r(51), r(40), r(1), 5, 3} << "4/15" << "min" << "s" << "16" << 0
+                                      << "A";
+    QTest::newRow("Minutenbruch /3") << 2 << L{r(60), r(80), r(1), 1} << "2/3" << "min" << "s" << "40" << 0 << "A";
+    QTest::newRow("Minutenbruch /2") << 2 << L{r(55), r(100), r(1)} << "1/2" << "min" << "s" << "30" << 0 << "A";
     // With 3600 the band of 45 stays: 7/45 h is 560 s.
-    QTest::newRow("Sekunden /45") << 2 << L{r(61), r(19), r(1), 6} << "7/45"
-                                  << "h"
-                                  << "s"
-                                  << "560" << 0 << "A";
-    QTest::newRow("Sekunden /4") << 2 << L{r(70), r(70), r(1), 2} << "3/4"
-                                 << "h"
-                                 << "s"
-                                 << "2700" << 0 << "A";
+    QTest::newRow("Sekunden /45") << 2 << L{r(61), r(19), r(1), 6} << "7/45" << "h" << "s" << "560" << 0 << "A";
+    QTest::newRow("Sekunden /4") << 2 << L{r(70), r(70), r(1), 2} << "3/4" << "h" << "s" << "2700" << 0 << "A";
 
     // Answer a fraction: r1 71-80 min -> h, 81-90 s -> min, 91-100 s -> h; the
     // denominator index 0..4 stands for 2, 3, 5, 6, 10.
-    QTest::newRow("20 min als Bruch") << 2 << L{r(71), r(1), r(1), 1, 0} << "20"
-                                      << "min"
-                                      << "h"
-                                      << "1/3" << 0 << "L";
-    QTest::newRow("Minutenbruch als Antwort") << 2 << L{r(81), r(1), r(1), 4, 6} << "42"
-                                              << "s"
-                                              << "min"
-                                              << "7/10" << 0 << "L";
-    QTest::newRow("Sekunden als Stundenbruch") << 2 << L{r(100), r(1), r(1), 3, 0} << "600"
-                                               << "s"
-                                               << "h"
-                                               << "1/6" << 0 << "L";
+    QTest::newRow("20 min als Bruch") << 2 << L{r(71), r(1), r(1), 1, 0} << "20" << "min" << "h" << "1/3" << 0
+                                      << "L";
+    QTest::newRow("Minutenbruch als Antwort") << 2 << L{r(81), r(1), r(1), 4, 6} << "42" << "s" << "min" << "7/10"
+                                              << 0 << "L";
+    QTest::newRow("Sekunden als Stundenbruch") << 2 << L{r(100), r(1), r(1), 3, 0} << "600" << "s" << "h" << "1/6"
+                                               << 0 << "L";
     // Drawn again while not in lowest terms (2/2) or not proper (10/5).
-    QTest::newRow("gekuerzt und echt") << 2 << L{r(91), r(1), r(1), 0, 1, 2, 9, 2, 2} << "2160"
-                                       << "s"
-                                       << "h"
+    QTest::newRow("gekuerzt und echt") << 2 << L{r(91), r(1), r(1), 0, 1, 2, 9, 2, 2} << "2160" << "s" << "h"
                                        << "3/5" << 0 << "L";
 }
+// clang-format on
 
 void TstZeiten::tabelle() {
     QFETCH(int, modus);
@@ -334,6 +212,7 @@ void TstZeiten::tabelle() {
     QVERIFY(!a.Offen && !a.Geloest && !a.Aufgedeckt);
 }
 
+// clang-format off
 void TstZeiten::nennerDerBruchangaben_data() {
     QTest::addColumn<int>("r2");
     QTest::addColumn<int>("nenner");
@@ -344,6 +223,7 @@ void TstZeiten::nennerDerBruchangaben_data() {
         QTest::addRow("%d", b[1]) << b[1] << b[2];
     }
 }
+// clang-format on
 
 // Every band of the denominator table, with the factor 3600 where none is redrawn.
 void TstZeiten::nennerDerBruchangaben() {
@@ -377,11 +257,13 @@ void TstZeiten::jederAufrufZiehtZuerstDreiZahlen() {
     }
 }
 
+// clang-format off
 void TstZeiten::eigenschaften_data() {
     QTest::addColumn<int>("modus");
     QTest::newRow("ohne Brüche") << 1;
     QTest::newRow("mit Brüchen") << 2;
 }
+// clang-format on
 
 void TstZeiten::eigenschaften() {
     QFETCH(int, modus);
@@ -459,6 +341,7 @@ void TstZeiten::nurGueltigeZeilen() {
     QCOMPARE(Umwandlungsaufgaben[2].EingabeLinks, 0);
 }
 
+// clang-format off
 void TstZeiten::festkomma_data() {
     QTest::addColumn<double>("wert");
     QTest::addColumn<int>("stellen");
@@ -471,6 +354,7 @@ void TstZeiten::festkomma_data() {
     QTest::newRow("ohne Tausenderpunkt") << 5940.0 << 0 << "5940";
     QTest::newRow("gegeben 0,7") << static_cast<double>(0.7f) << 1 << "0,7";
 }
+// clang-format on
 
 void TstZeiten::festkomma() {
     QFETCH(double, wert);
@@ -478,48 +362,40 @@ void TstZeiten::festkomma() {
     QTEST(Festkomma(wert, stellen), "text");
 }
 
+// clang-format off
 void TstZeiten::normalisiert_data() {
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("ergebnis");
-    QTest::newRow("180") << "180"
-                         << "180";
-    QTest::newRow("180,0") << "180,0"
-                           << "180";
-    QTest::newRow("0180") << "0180"
-                          << "180";
-    QTest::newRow("0,10") << "0,10"
-                          << "0,1";
-    QTest::newRow(",1") << ",1"
-                        << "0,1";
-    QTest::newRow("00,50") << "00,50"
-                           << "0,5";
-    QTest::newRow("2/6 bleibt") << "2/6"
-                                << "2/6";
-    QTest::newRow("01/3") << "01/3"
-                          << "1/3";
-    QTest::newRow("nur Komma Null") << ",0"
-                                    << "0";
+    QTest::newRow("180") << "180" << "180";
+    QTest::newRow("180,0") << "180,0" << "180";
+    QTest::newRow("0180") << "0180" << "180";
+    QTest::newRow("0,10") << "0,10" << "0,1";
+    QTest::newRow(",1") << ",1" << "0,1";
+    QTest::newRow("00,50") << "00,50" << "0,5";
+    QTest::newRow("2/6 bleibt") << "2/6" << "2/6";
+    QTest::newRow("01/3") << "01/3" << "1/3";
+    QTest::newRow("nur Komma Null") << ",0" << "0";
     QTest::newRow("lang") << QString(5000, u'7') << QString(40, u'7');
 }
+// clang-format on
 
 void TstZeiten::normalisiert() {
     QFETCH(QString, eingabe);
     QTEST(EingabeNormalisiert(eingabe), "ergebnis");
 }
 
+// clang-format off
 void TstZeiten::tastenfilter_data() {
     QTest::addColumn<int>("stellenLoesung");
     QTest::addColumn<bool>("bruchLoesung");
     QTest::addColumn<QString>("erlaubt");
     QTest::addColumn<QString>("verboten");
     // The comma passes for whole numbers too: 180,0 is read as 180.
-    QTest::newRow("ganze Zahl") << 0 << false << "0123456789,"
-                                << "/.-+ eh";
-    QTest::newRow("Dezimalzahl") << 1 << false << "0123456789,"
-                                 << "/.-+ e";
-    QTest::newRow("Bruch") << 0 << true << "0123456789/"
-                           << ",.-+ e:";
+    QTest::newRow("ganze Zahl") << 0 << false << "0123456789," << "/.-+ eh";
+    QTest::newRow("Dezimalzahl") << 1 << false << "0123456789," << "/.-+ e";
+    QTest::newRow("Bruch") << 0 << true << "0123456789/" << ",.-+ e:";
 }
+// clang-format on
 
 void TstZeiten::tastenfilter() {
     QFETCH(int, stellenLoesung);
@@ -537,6 +413,7 @@ void TstZeiten::tastenfilter() {
     QVERIFY(!ZeichenErlaubt(a, QChar(0x0663)));
 }
 
+// clang-format off
 void TstZeiten::bewerte_data() {
     QTest::addColumn<int>("versuchVorher");
     QTest::addColumn<QString>("eingabe");
@@ -544,17 +421,13 @@ void TstZeiten::bewerte_data() {
     QTest::addColumn<int>("versuchNachher");
     QTest::addColumn<bool>("geloest");
     QTest::addColumn<bool>("aufgedeckt");
-    QTest::newRow("richtig beim ersten")
-        << 1 << "1/3" << Urteil::RichtigBeimErsten << 1 << true << false;
-    QTest::newRow("falsch beim ersten")
-        << 1 << "2/6" << Urteil::FalschBeimErsten << 2 << false << false;
-    QTest::newRow("richtig beim zweiten")
-        << 2 << "1/3" << Urteil::RichtigBeimZweiten << 1 << true << false;
-    QTest::newRow("falsch beim zweiten")
-        << 2 << "2/6" << Urteil::FalschBeimZweiten << 1 << false << true;
-    QTest::newRow("nur gleicher Text zählt")
-        << 1 << "1/3 " << Urteil::FalschBeimErsten << 2 << false << false;
+    QTest::newRow("richtig beim ersten") << 1 << "1/3" << Urteil::RichtigBeimErsten << 1 << true << false;
+    QTest::newRow("falsch beim ersten") << 1 << "2/6" << Urteil::FalschBeimErsten << 2 << false << false;
+    QTest::newRow("richtig beim zweiten") << 2 << "1/3" << Urteil::RichtigBeimZweiten << 1 << true << false;
+    QTest::newRow("falsch beim zweiten") << 2 << "2/6" << Urteil::FalschBeimZweiten << 1 << false << true;
+    QTest::newRow("nur gleicher Text zählt") << 1 << "1/3 " << Urteil::FalschBeimErsten << 2 << false << false;
 }
+// clang-format on
 
 void TstZeiten::bewerte() {
     QFETCH(int, versuchVorher);

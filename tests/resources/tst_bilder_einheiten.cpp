@@ -44,15 +44,16 @@ private Q_SLOTS:
     void gesichterUnterscheidenSich();
 };
 
+// clang-format off
 void TstBilderEinheiten::dekodiert_data() {
     QTest::addColumn<QString>("pfad");
     QTest::addColumn<QSize>("groesse");
     for (const char* name : {"gesicht_blau", "gesicht_gruen", "gesicht_orange", "gesicht_rot"})
-        QTest::newRow(name) << QStringLiteral(":/bilder/einheiten/%1.png").arg(QLatin1String(name))
-                            << QSize(63, 69);
+        QTest::newRow(name) << QStringLiteral(":/bilder/einheiten/%1.png").arg(QLatin1String(name)) << QSize(63, 69);
     QTest::newRow("haken") << QStringLiteral(":/bilder/einheiten/haken.png") << QSize(40, 40);
     QTest::newRow("kreuz") << QStringLiteral(":/bilder/einheiten/kreuz.png") << QSize(40, 40);
 }
+// clang-format on
 
 void TstBilderEinheiten::dekodiert() {
     QFETCH(QString, pfad);
@@ -70,22 +71,18 @@ void TstBilderEinheiten::alleGeprueft() {
     QCOMPARE(BilderDerGruppe(QStringLiteral("einheiten")), erwartet);
 }
 
+// clang-format off
 void TstBilderEinheiten::farbeUndFreistellung_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("farbe");
-    QTest::newRow("blau") << "gesicht_blau"
-                          << "blau";
-    QTest::newRow("grün") << "gesicht_gruen"
-                          << "gruen";
-    QTest::newRow("orange") << "gesicht_orange"
-                            << "orange";
-    QTest::newRow("rot") << "gesicht_rot"
-                         << "rot";
-    QTest::newRow("Haken grün") << "haken"
-                                << "gruen";
-    QTest::newRow("Kreuz rot") << "kreuz"
-                               << "rot";
+    QTest::newRow("blau") << "gesicht_blau" << "blau";
+    QTest::newRow("grün") << "gesicht_gruen" << "gruen";
+    QTest::newRow("orange") << "gesicht_orange" << "orange";
+    QTest::newRow("rot") << "gesicht_rot" << "rot";
+    QTest::newRow("Haken grün") << "haken" << "gruen";
+    QTest::newRow("Kreuz rot") << "kreuz" << "rot";
 }
+// clang-format on
 
 // Each picture stands free on a transparent ground and shows its colour.
 void TstBilderEinheiten::farbeUndFreistellung() {

@@ -78,17 +78,18 @@ void TstMaxanzahl::aufbau() {
     QVERIFY(!(d.dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
+// clang-format off
 void TstMaxanzahl::beschriftungJeEinstellung_data() {
     QTest::addColumn<int>("art");
     QTest::addColumn<QString>("titel");
     QTest::addColumn<QString>("text");
     const QString bis10 = QStringLiteral("Max. Anzahl der Durchgänge (2\u201310)");
     QTest::newRow("Umwandeln") << 1 << bis10 << "3";
-    QTest::newRow("Grundrechnungsarten")
-        << 2 << QStringLiteral("Max. Anzahl der Durchgänge (2\u20135)") << "2";
+    QTest::newRow("Grundrechnungsarten") << 2 << QStringLiteral("Max. Anzahl der Durchgänge (2\u20135)") << "2";
     QTest::newRow("Zugreisen") << 3 << bis10 << "5";
     QTest::newRow("Flugreisen") << 4 << bis10 << "5";
 }
+// clang-format on
 
 void TstMaxanzahl::beschriftungJeEinstellung() {
     QFETCH(int, art);
@@ -121,35 +122,26 @@ void TstMaxanzahl::tastenfilter() {
     QCOMPARE(d.edt->text(), QStringLiteral("45"));
 }
 
+// clang-format off
 void TstMaxanzahl::pruefungBeimVerlassen_data() {
     QTest::addColumn<int>("art");
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("danach");
     QTest::addColumn<bool>("meldung");
-    QTest::newRow("2 mit 6") << 2 << "6"
-                             << "2" << true;
-    QTest::newRow("2 mit 5") << 2 << "5"
-                             << "5" << false;
-    QTest::newRow("1 mit 10") << 1 << "10"
-                              << "10" << false;
-    QTest::newRow("1 mit 11") << 1 << "11"
-                              << "3" << true;
-    QTest::newRow("1 mit 2") << 1 << "2"
-                             << "2" << false;
-    QTest::newRow("1 mit 0") << 1 << "0"
-                             << "3" << true;
-    QTest::newRow("3 mit 1") << 3 << "1"
-                             << "5" << true;
-    QTest::newRow("4 mit 1") << 4 << "1"
-                             << "5" << true;
-    QTest::newRow("führende Nullen") << 2 << "004"
-                                     << "004" << false;
+    QTest::newRow("2 mit 6") << 2 << "6" << "2" << true;
+    QTest::newRow("2 mit 5") << 2 << "5" << "5" << false;
+    QTest::newRow("1 mit 10") << 1 << "10" << "10" << false;
+    QTest::newRow("1 mit 11") << 1 << "11" << "3" << true;
+    QTest::newRow("1 mit 2") << 1 << "2" << "2" << false;
+    QTest::newRow("1 mit 0") << 1 << "0" << "3" << true;
+    QTest::newRow("3 mit 1") << 3 << "1" << "5" << true;
+    QTest::newRow("4 mit 1") << 4 << "1" << "5" << true;
+    QTest::newRow("führende Nullen") << 2 << "004" << "004" << false;
     QTest::newRow("sehr lang") << 1 << QString(300, u'9') << "3" << true;
-    QTest::newRow("leer") << 1 << ""
-                          << "3" << false;
-    QTest::newRow("leer bei 2") << 2 << ""
-                                << "2" << false;
+    QTest::newRow("leer") << 1 << "" << "3" << false;
+    QTest::newRow("leer bei 2") << 2 << "" << "2" << false;
 }
+// clang-format on
 
 void TstMaxanzahl::pruefungBeimVerlassen() {
     QFETCH(int, art);

@@ -294,18 +294,18 @@ void TstEinheiten::menue() {
     QVERIFY(!b.w.isVisible());
 }
 
+// clang-format off
 void TstEinheiten::aktivierung_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<QString>("anweisung");
-    QTest::newRow("ohne Brüche")
-        << 1
-        << "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
-           "klicke mit der Maus ins nächste Feld!";
-    QTest::newRow("mit Brüchen")
-        << 2
-        << "Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
-           "ein.\nDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!";
+    QTest::newRow("ohne Brüche") << 1
+                                 << "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
+                                    "klicke mit der Maus ins nächste Feld!";
+    QTest::newRow("mit Brüchen") << 2
+                                 << "Gib die jeweiligen Zahlen bzw. Brüche (Bruchstrich verwenden) nacheinander "
+                                    "ein.\nDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!";
 }
+// clang-format on
 
 void TstEinheiten::aktivierung() {
     QFETCH(int, modus);
@@ -333,32 +333,24 @@ void TstEinheiten::aktivierung() {
                                                : QStringLiteral("einheiten_offen_mit_bruechen"));
 }
 
+// clang-format off
 void TstEinheiten::richtigBeimErsten_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<int>("zeile");
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("normalisiert");
-    QTest::newRow("3 h: 180") << 1 << 1 << "180"
-                              << "180";
-    QTest::newRow("3 h: 180,0") << 1 << 1 << "180,0"
-                                << "180";
-    QTest::newRow("3 h: 0180") << 1 << 1 << "0180"
-                               << "180";
-    QTest::newRow("6 s: 0,10") << 1 << 2 << "0,10"
-                               << "0,1";
-    QTest::newRow("6 s: ,1") << 1 << 2 << ",1"
-                             << "0,1";
-    QTest::newRow("3h 45min: 225") << 1 << 3 << "225"
-                                   << "225";
-    QTest::newRow("0,3 min: 18") << 1 << 4 << "18"
-                                 << "18";
-    QTest::newRow("7/60 h: 7") << 2 << 1 << "7"
-                               << "7";
-    QTest::newRow("20 min: 1/3") << 2 << 2 << "1/3"
-                                 << "1/3";
-    QTest::newRow("600 s: 01/6") << 2 << 3 << "01/6"
-                                 << "1/6";
+    QTest::newRow("3 h: 180") << 1 << 1 << "180" << "180";
+    QTest::newRow("3 h: 180,0") << 1 << 1 << "180,0" << "180";
+    QTest::newRow("3 h: 0180") << 1 << 1 << "0180" << "180";
+    QTest::newRow("6 s: 0,10") << 1 << 2 << "0,10" << "0,1";
+    QTest::newRow("6 s: ,1") << 1 << 2 << ",1" << "0,1";
+    QTest::newRow("3h 45min: 225") << 1 << 3 << "225" << "225";
+    QTest::newRow("0,3 min: 18") << 1 << 4 << "18" << "18";
+    QTest::newRow("7/60 h: 7") << 2 << 1 << "7" << "7";
+    QTest::newRow("20 min: 1/3") << 2 << 2 << "1/3" << "1/3";
+    QTest::newRow("600 s: 01/6") << 2 << 3 << "01/6" << "1/6";
 }
+// clang-format on
 
 void TstEinheiten::richtigBeimErsten() {
     QFETCH(int, modus);
@@ -509,6 +501,7 @@ void TstEinheiten::tippenLoeschtDieMeldung() {
     QVERIFY(b.Anzeige().startsWith(QStringLiteral("Gib die jeweiligen Zahlen nacheinander ein.")));
 }
 
+// clang-format off
 void TstEinheiten::tastenfilter_data() {
     QTest::addColumn<int>("modus");
     QTest::addColumn<int>("zeile");
@@ -516,23 +509,12 @@ void TstEinheiten::tastenfilter_data() {
     QTest::addColumn<QString>("steht");
     QTest::addColumn<QString>("eingefuegt");
     QTest::addColumn<QString>("stehtDanach");
-    QTest::newRow("ganze Zahl") << 1 << 1 << "1a8,0/ h"
-                                << "18,0"
-                                << "2,5 min/"
-                                << "18,02,5";
-    QTest::newRow("Dezimalzahl") << 1 << 2 << "0,1/x"
-                                 << "0,1"
-                                 << "5 s."
-                                 << "0,15";
-    QTest::newRow("Bruch") << 2 << 2 << "1/3,5e"
-                           << "1/35"
-                           << "2, /7"
-                           << "1/352/7";
-    QTest::newRow("ganze Zahl mit Brüchen") << 2 << 1 << "7/,8"
-                                            << "7,8"
-                                            << "1/2"
-                                            << "7,812";
+    QTest::newRow("ganze Zahl") << 1 << 1 << "1a8,0/ h" << "18,0" << "2,5 min/" << "18,02,5";
+    QTest::newRow("Dezimalzahl") << 1 << 2 << "0,1/x" << "0,1" << "5 s." << "0,15";
+    QTest::newRow("Bruch") << 2 << 2 << "1/3,5e" << "1/35" << "2, /7" << "1/352/7";
+    QTest::newRow("ganze Zahl mit Brüchen") << 2 << 1 << "7/,8" << "7,8" << "1/2" << "7,812";
 }
+// clang-format on
 
 void TstEinheiten::tastenfilter() {
     QFETCH(int, modus);

@@ -108,6 +108,7 @@ void TstVerwandlungskette::linieUndStriche() {
     QVERIFY(test::Umriss(bild, Tinte, QRect(mitteX - 125 - 2, mitteY + 2, 5, 3)).isEmpty());
 }
 
+// clang-format off
 void TstVerwandlungskette::beschriftungen_data() {
     QTest::addColumn<int>("versatz");
     QTest::addColumn<bool>("oben");
@@ -122,6 +123,7 @@ void TstVerwandlungskette::beschriftungen_data() {
     QTest::newRow("10 ms") << 150 << true;
     QTest::newRow("ms") << 175 << false;
 }
+// clang-format on
 
 void TstVerwandlungskette::beschriftungen() {
     QFETCH(int, versatz);
