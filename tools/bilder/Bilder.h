@@ -1,9 +1,19 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <vector>
+
+// The colour a share t of the way from a to b (t held to 0..1), alpha included.
+inline QColor Mische(const QColor& a, const QColor& b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    const auto kanal = [t](float x, float y) { return static_cast<float>(x + (y - x) * t); };
+    return QColor::fromRgbF(kanal(a.redF(), b.redF()), kanal(a.greenF(), b.greenF()),
+                            kanal(a.blueF(), b.blueF()), kanal(a.alphaF(), b.alphaF()));
+}
 
 // One picture of the program: its group (the folder and .qrc it goes to), its file
 // name (.png keeps transparency, .jpg for photographs and maps) and how to draw it.

@@ -37,13 +37,6 @@ void Pixelweise(QPainter& p, double breite, double hoehe,
     p.drawImage(QRectF(0, 0, breite, hoehe), bild);
 }
 
-QColor Mische(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    const auto kanal = [t](float x, float y) { return static_cast<float>(x + (y - x) * t); };
-    return QColor::fromRgbF(kanal(a.redF(), b.redF()), kanal(a.greenF(), b.greenF()),
-                            kanal(a.blueF(), b.blueF()), kanal(a.alphaF(), b.alphaF()));
-}
-
 QColor Durchsichtig(const QColor& c, double deckung) {
     QColor d = c;
     d.setAlphaF(static_cast<float>(std::clamp(deckung, 0.0, 1.0)));

@@ -2,6 +2,8 @@
 // mixing, fixed noise, clock faces, moons and stars.
 #pragma once
 
+#include "Bilder.h"
+
 #include <QColor>
 #include <QGradient>
 #include <QImage>
@@ -18,7 +20,6 @@ namespace kalmiro::infobilder {
 // thin lines and small shapes stay smooth at these small sizes.
 QImage Male(int breite, int hoehe, const std::function<void(QPainter&)>& malen);
 
-QColor Mische(const QColor& a, const QColor& b, double t);
 // The colour with its alpha set, for glows and shadows.
 QColor Durchsichtig(const QColor& c, double deckung);
 

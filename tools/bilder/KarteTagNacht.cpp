@@ -106,18 +106,17 @@ QImage Tagundnachtkarte() {
             const double trocken = std::clamp(1 - std::fabs(std::fabs(b) - 24) / 12, 0.0, 1.0) *
                                    std::clamp((fern(x, y) - 0.55) * 3, 0.0, 1.0);
             const double norden = std::clamp((std::fabs(b) - 50) / 12, 0.0, 1.0);
-            QColor boden = Mischung(QColor(92, 148, 72), QColor(214, 190, 128), trocken);
-            boden = Mischung(boden, QColor(120, 136, 96), norden);
-            boden = Mischung(
+            QColor boden = Mische(QColor(92, 148, 72), QColor(214, 190, 128), trocken);
+            boden = Mische(boden, QColor(120, 136, 96), norden);
+            boden = Mische(
                 boden, QColor(166, 130, 96),
                 std::clamp(h[static_cast<std::size_t>(y) * breite + x] - 0.55, 0.0, 0.4) * 1.5);
-            boden = Mischung(boden, QColor(244, 247, 250), eis(x, y));
+            boden = Mische(boden, QColor(244, 247, 250), eis(x, y));
             boden = QColor::fromRgbF(std::min(1.0f, static_cast<float>(boden.redF() * licht)),
                                      std::min(1.0f, static_cast<float>(boden.greenF() * licht)),
                                      std::min(1.0f, static_cast<float>(boden.blueF() * licht)));
-            const QColor meer =
-                Mischung(QColor(28, 74, 140), QColor(86, 150, 204), tief(x, y) * 1.6);
-            QColor c = Mischung(meer, boden, land(x, y));
+            const QColor meer = Mische(QColor(28, 74, 140), QColor(86, 150, 204), tief(x, y) * 1.6);
+            QColor c = Mische(meer, boden, land(x, y));
 
             // Dusk over about ten degrees of the sun's height below the horizon.
             const double s = Sonnenhoehe(Geo(x, y));
@@ -125,7 +124,7 @@ QImage Tagundnachtkarte() {
             const QColor dunkel = QColor::fromRgbF(static_cast<float>(c.redF() * 0.22),
                                                    static_cast<float>(c.greenF() * 0.26),
                                                    static_cast<float>(c.blueF() * 0.42 + 0.05));
-            zeile[x] = Mischung(c, dunkel, nacht).rgb();
+            zeile[x] = Mische(c, dunkel, nacht).rgb();
         }
     }
 

@@ -99,11 +99,4 @@ Maske Weich(const Maske& m, int radius) {
     return w;
 }
 
-QColor Mischung(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 } // namespace kalmiro::karte

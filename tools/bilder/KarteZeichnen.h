@@ -2,6 +2,7 @@
 
 // Turning the map data into paths and masks of a picture.
 
+#include "Bilder.h"
 #include "KarteDaten.h"
 
 #include <QImage>
@@ -42,7 +43,5 @@ struct Maske {
 Maske Deckung(const QPainterPath& pfad, QSize groesse);
 // Softened by three box passes of the given radius each way (about a Gaussian).
 Maske Weich(const Maske& m, int radius);
-
-QColor Mischung(const QColor& a, const QColor& b, double t);
 
 } // namespace kalmiro::karte

@@ -54,11 +54,10 @@ void Grund(QImage& bild, const Maske& land, const Maske& eisschild, const Karten
         QRgb* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
         for (int x = 0; x < bild.width(); ++x) {
             const bool hell = Hell(Zone(x));
-            const QColor meer =
-                Mischung(hell ? meerHell : meerDunkel, Qt::white, 0.35 * ufer(x, y));
-            const QColor boden = Mischung(hell ? landHell : landDunkel, eis,
-                                          std::max<double>(polar, eisschild(x, y)));
-            zeile[x] = Mischung(meer, boden, land(x, y)).rgb();
+            const QColor meer = Mische(hell ? meerHell : meerDunkel, Qt::white, 0.35 * ufer(x, y));
+            const QColor boden =
+                Mische(hell ? landHell : landDunkel, eis, std::max<double>(polar, eisschild(x, y)));
+            zeile[x] = Mische(meer, boden, land(x, y)).rgb();
         }
     }
 }

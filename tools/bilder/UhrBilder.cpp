@@ -38,13 +38,6 @@ double Abstand(double a, double b) {
     return std::min(d, seite - d);
 }
 
-QColor Mischung(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 QImage Holz() {
     const QColor hell(228, 174, 108);
     const QColor mittel(186, 124, 66);
@@ -70,11 +63,11 @@ QImage Holz() {
             // Light early wood darkening into a soft late-wood line.
             double ton = 0.6 * std::pow(t, 3.0) + ringTon[(nummer + 5) % 5];
             ton += 0.45 * (Fasern(x, y) - 0.5);
-            QColor c = Mischung(hell, mittel, ton);
+            QColor c = Mische(hell, mittel, ton);
             const double linie = std::exp(-std::pow((t - 0.92) / 0.06, 2.0));
-            c = Mischung(c, dunkel, 0.75 * linie);
+            c = Mische(c, dunkel, 0.75 * linie);
             // The knot's dark heart.
-            c = Mischung(c, dunkel, 0.85 * std::exp(-(dx * dx + dy * dy) / 10.0));
+            c = Mische(c, dunkel, 0.85 * std::exp(-(dx * dx + dy * dy) / 10.0));
             bild.setPixelColor(x, y, c);
         }
     }
