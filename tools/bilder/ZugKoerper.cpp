@@ -187,7 +187,7 @@ void ZugAufbauen(Raster& raster, const Zug& zug, std::vector<Teil>& teile, doubl
     for (int k = 0; k < zug.anzahl; ++k) {
         const Wagenkasten& w = k == 0 ? zug.kopf : zug.wagen;
         const int teil = static_cast<int>(teile.size());
-        teile.push_back({Teil::Art::Kasten, k});
+        teile.push_back({Teil::Art::Kasten, k, anfang[k]});
         Kasten(raster, w, anfang[k], neigung, teil);
         for (double a : w.drehgestelle)
             Drehgestell(raster, -(anfang[k] + a), fahrwerk, rad);
@@ -246,7 +246,7 @@ bool ImFenster(const Fenster& f, double a, double laenge, double z, bool& dichtu
 
 } // namespace
 
-Oberflaeche LackAn(const Zug& zug, int wagen, double d, double z, double quer) {
+Oberflaeche LackAn(const Zug& zug, int wagen, double anfang, double d, double z, double quer) {
     const Wagenkasten& w = wagen == 0 ? zug.kopf : zug.wagen;
     const Lackierung& l = zug.lack;
     Oberflaeche o{l.grund, l.grundstoff};
@@ -257,7 +257,7 @@ Oberflaeche LackAn(const Zug& zug, int wagen, double d, double z, double quer) {
         if (quer < f.querVon || quer > f.querBis) continue;
         if (f.umriss.containsPoint(p, Qt::OddEvenFill)) o = {f.farbe, f.stoff};
     }
-    const double a = d - Wagenanfaenge(zug)[static_cast<std::size_t>(wagen)];
+    const double a = d - anfang;
     if (w.nase && a < w.nase->laenge + 1) {
         const QPointF q(a, z / w.hoehe);
         for (const Flaeche& f : w.nase->teile)

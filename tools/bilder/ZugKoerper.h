@@ -106,6 +106,7 @@ struct Teil {
     enum class Art { Kasten, Balg, Fahrwerk, Rad, Draht, Mast, Dach, Beton };
     Art art;
     int wagen = 0;
+    double anfang = 0; // of a car body: how far its front lies behind the tip
 };
 
 // The body's section a metres behind a car's front.
@@ -125,7 +126,8 @@ struct Oberflaeche {
     Farbe farbe;
     Stoff stoff;
 };
-// The livery at a point of car k, in the body's own coordinates.
-Oberflaeche LackAn(const Zug& zug, int wagen, double d, double z, double quer);
+// The livery at a point of car k, whose front lies anfang metres behind the tip, in the
+// body's own coordinates.
+Oberflaeche LackAn(const Zug& zug, int wagen, double anfang, double d, double z, double quer);
 
 } // namespace zug

@@ -1,5 +1,7 @@
 #include "ZugLandschaft.h"
 
+#include "Bilder.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,22 +22,12 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-QColor Misch(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 QColor Heller(const QColor& c, double k) {
-    return Misch(c, k > 0 ? QColor(255, 255, 255) : QColor(0, 0, 0), std::fabs(k));
+    return Mische(c, k > 0 ? QColor(255, 255, 255) : QColor(0, 0, 0), std::fabs(k));
 }
 
-double Linear(double c) {
-    return std::pow(c, 2.2);
-}
 Farbe Linear(const QColor& c) {
-    return {Linear(c.redF()), Linear(c.greenF()), Linear(c.blueF())};
+    return Linear(Farbe{c.redF(), c.greenF(), c.blueF()});
 }
 
 // A smooth value noise along one axis.
@@ -165,7 +157,7 @@ public:
 private:
     // Haze over a colour seen at a distance.
     QColor Dunst(const QColor& c, double weite) const {
-        return Misch(c, f_.unten, 1 - std::exp(-weite / l_.sicht));
+        return Mische(c, f_.unten, 1 - std::exp(-weite / l_.sicht));
     }
 
     void Himmel() {
@@ -198,7 +190,7 @@ private:
                 const double y = z.Zwischen(-0.1, 0.85) * horizont_;
                 const double b = z.Zwischen(0.5, 1.4) * breite_;
                 const double x = z.Zwischen(-0.3, 1.0) * breite_;
-                QColor c = Misch(f_.wolkenschatten, f_.wolke, z());
+                QColor c = Mische(f_.wolkenschatten, f_.wolke, z());
                 c.setAlphaF(0.45f);
                 QRadialGradient g(QPointF(x + b / 2, y), b / 2);
                 g.setColorAt(0, c);
@@ -281,7 +273,6 @@ private:
                 p_.drawEllipse(mitte, rr, rr);
             }
         }
-        (void)z;
     }
 
     // Heights of a skyline across the canvas, in pixels above the horizon.
@@ -334,7 +325,7 @@ private:
         if (spitze < 0.5) return;
         QLinearGradient g(0, basis - spitze, 0, basis);
         g.setColorAt(0, farbe);
-        g.setColorAt(1, Misch(farbe, f_.unten, 0.5));
+        g.setColorAt(1, Mische(farbe, f_.unten, 0.5));
         p_.setPen(Qt::NoPen);
         p_.setBrush(g);
         p_.drawPolygon(umriss);
@@ -351,7 +342,7 @@ private:
             }
             for (auto it = unten.rbegin(); it != unten.rend(); ++it)
                 schnee << *it;
-            p_.setBrush(Misch(QColor(246, 249, 253), f_.unten, 0.2));
+            p_.setBrush(Mische(QColor(246, 249, 253), f_.unten, 0.2));
             p_.drawPolygon(schnee);
         }
         // Shade: from each peak, the slope on the side away from the sun down to the
@@ -360,7 +351,7 @@ private:
         // and the train heads right; the shade lies on the other side of each peak.
         if (!facetten) return;
         const int schritt = l_.sonne.x * seite_ > 0 ? -2 : 2;
-        QColor schatten = Misch(QColor(30, 40, 80), f_.oben, 0.3);
+        QColor schatten = Mische(QColor(30, 40, 80), f_.oben, 0.3);
         schatten.setAlphaF(0.26f);
         p_.setBrush(schatten);
         for (int x = 2; x < breite_ - 2; x += 2) {
@@ -381,30 +372,30 @@ private:
     void Gelaende() {
         const double b = breite_;
         const std::uint32_t s = s_.samen;
-        const QColor fern = Misch(QColor(110, 128, 150), f_.unten, 0.35);
+        const QColor fern = Mische(QColor(110, 128, 150), f_.unten, 0.35);
         const bool schnee = s_.land.schnee;
         const QColor huegel =
-            schnee ? QColor(200, 210, 224) : Misch(s_.land.gras, QColor(60, 90, 80), 0.45);
+            schnee ? QColor(200, 210, 224) : Mische(s_.land.gras, QColor(60, 90, 80), 0.45);
         switch (s_.land.ferne) {
         case Ferne::Ebene:
             break;
         case Ferne::Huegel:
             Bergkette(Kamm(b * 0.07, b * 0.5, s, false), horizont_ + 1,
-                      Misch(huegel, f_.unten, 0.55));
+                      Mische(huegel, f_.unten, 0.55));
             Bergkette(Kamm(b * 0.045, b * 0.3, s + 9u, false), horizont_ + 2,
-                      Misch(huegel, f_.unten, 0.3));
+                      Mische(huegel, f_.unten, 0.3));
             break;
         case Ferne::Berge:
             Bergkette(Kamm(b * 0.16, b * 0.35, s, true), horizont_ + 1, fern,
                       schnee ? b * 0.06 : 1e9, true);
             Bergkette(Kamm(b * 0.06, b * 0.25, s + 5u, false), horizont_ + 2,
-                      Misch(huegel, f_.unten, 0.35));
+                      Mische(huegel, f_.unten, 0.35));
             break;
         case Ferne::Alpen:
             Bergkette(Kamm(b * 0.3, b * 0.3, s, true), horizont_ + 1,
-                      Misch(QColor(96, 110, 138), f_.unten, 0.3), b * 0.13, true);
+                      Mische(QColor(96, 110, 138), f_.unten, 0.3), b * 0.13, true);
             Bergkette(Kamm(b * 0.1, b * 0.22, s + 5u, false), horizont_ + 2,
-                      schnee ? QColor(190, 200, 215) : Misch(QColor(52, 86, 62), f_.unten, 0.3));
+                      schnee ? QColor(190, 200, 215) : Mische(QColor(52, 86, 62), f_.unten, 0.3));
             break;
         case Ferne::Fuji: {
             const double mitte = b * (0.25 + 0.5 * Rauschen(1.5, s));
@@ -414,9 +405,10 @@ private:
                 h[static_cast<std::size_t>(x)] =
                     u < 1 ? b * 0.2 * std::min(0.93, std::pow(1 - u, 1.55)) : 0;
             }
-            Bergkette(h, horizont_ + 1, Misch(QColor(86, 98, 140), f_.unten, 0.25), b * 0.12, true);
+            Bergkette(h, horizont_ + 1, Mische(QColor(86, 98, 140), f_.unten, 0.25), b * 0.12,
+                      true);
             Bergkette(Kamm(b * 0.04, b * 0.2, s + 5u, false), horizont_ + 2,
-                      Misch(QColor(60, 96, 70), f_.unten, 0.4));
+                      Mische(QColor(60, 96, 70), f_.unten, 0.4));
             break;
         }
         case Ferne::Karst:
@@ -434,12 +426,12 @@ private:
                                      hh * std::exp(-std::pow((x - m) / w, 4)));
                 }
                 Bergkette(h, horizont_ + 1 + lage,
-                          Misch(QColor(70, 104, 84), f_.unten, 0.65 - 0.2 * lage));
+                          Mische(QColor(70, 104, 84), f_.unten, 0.65 - 0.2 * lage));
             }
             break;
         case Ferne::Stadt:
             Bergkette(Kamm(b * 0.05, b * 0.4, s, false), horizont_ + 1,
-                      Misch(huegel, f_.unten, 0.6));
+                      Mische(huegel, f_.unten, 0.6));
             Stadt();
             break;
         case Ferne::Meer:
@@ -458,7 +450,7 @@ private:
                                  hh * v * (0.96 + 0.04 * Rauschen(x * 0.2, s)));
                 }
             }
-            Bergkette(h, horizont_ + 1, Misch(QColor(170, 98, 62), f_.unten, 0.35));
+            Bergkette(h, horizont_ + 1, Mische(QColor(170, 98, 62), f_.unten, 0.35));
             break;
         }
         }
@@ -466,7 +458,7 @@ private:
 
     void Stadt() {
         Zufall z(s_.samen + 77u);
-        const QColor grund = Misch(QColor(96, 108, 128), f_.unten, 0.45);
+        const QColor grund = Mische(QColor(96, 108, 128), f_.unten, 0.45);
         double x = -10;
         while (x < breite_) {
             const double w = z.Zwischen(0.015, 0.045) * breite_;
@@ -494,7 +486,7 @@ private:
         const QColor fern = Dunst(gras_, 1500), nah = gras_;
         QLinearGradient g(0, horizont_, 0, unten);
         g.setColorAt(0, fern);
-        g.setColorAt(0.5, Misch(fern, nah, 0.8));
+        g.setColorAt(0.5, Mische(fern, nah, 0.8));
         g.setColorAt(1, Heller(nah, -0.06));
         p_.fillRect(QRectF(0, horizont_ + 1, breite_, unten - horizont_), g);
         Wiese();
@@ -541,14 +533,14 @@ private:
         QLinearGradient g(0, y0, 0, y1);
         const QColor tief =
             s_.land.ferne == Ferne::Meer ? QColor(38, 98, 150) : QColor(52, 98, 128);
-        g.setColorAt(0, Misch(tief, f_.unten, 0.6));
-        g.setColorAt(1, Misch(tief, f_.oben, 0.25));
+        g.setColorAt(0, Mische(tief, f_.unten, 0.6));
+        g.setColorAt(1, Mische(tief, f_.oben, 0.25));
         p_.fillRect(QRectF(0, y0, breite_, y1 - y0), g);
         Zufall z(s_.samen + 5u);
         for (int k = 0; k < 40; ++k) {
             const double y = z.Zwischen(y0, y1);
             const double w = z.Zwischen(4, 22) * (0.3 + (y - y0) / (y1 - y0));
-            QColor c = Heller(Misch(tief, f_.unten, 0.6), 0.3);
+            QColor c = Heller(Mische(tief, f_.unten, 0.6), 0.3);
             c.setAlphaF(0.5f);
             p_.fillRect(QRectF(z.Zwischen(0, breite_), y, w, 1), c);
         }

@@ -10,13 +10,6 @@ namespace {
 
 constexpr int ueber = 4; // canvas pixels per picture pixel, each way
 
-double Linear(double c) {
-    return std::pow(std::clamp(c, 0.0, 1.0), 2.2);
-}
-Farbe Linear(Farbe c) {
-    return {Linear(c.r), Linear(c.g), Linear(c.b)};
-}
-
 const std::array<double, 256>& LinearTafel() {
     static const std::array<double, 256> tafel = [] {
         std::array<double, 256> t{};
@@ -44,10 +37,10 @@ Oberflaeche StoffVon(const Teil& teil, const Zug& zug, V3 p) {
         const double z = 1.0 + p.y * std::sin(w) + dz * std::cos(w);
         const Wagenkasten& kasten = teil.wagen == 0 ? zug.kopf : zug.wagen;
         const double d = -p.x;
-        const double a = d - Wagenanfaenge(zug)[static_cast<std::size_t>(teil.wagen)];
+        const double a = d - teil.anfang;
         const double halb =
             std::max(0.01, SchnittAn(kasten, std::clamp(a, 0.0, kasten.laenge)).halb);
-        return LackAn(zug, teil.wagen, d, z, std::fabs(y) / halb);
+        return LackAn(zug, teil.wagen, teil.anfang, d, z, std::fabs(y) / halb);
     }
     case Teil::Art::Balg:
         return {Hex(0x2a2c2e), Stoff::Matt};

@@ -55,6 +55,13 @@ inline Farbe operator*(Farbe a, Farbe b) {
 inline Farbe Mix(Farbe a, Farbe b, double t) {
     return a * (1 - t) + b * t;
 }
+// A display value (0..1) in linear light, and a display colour in linear colour.
+inline double Linear(double c) {
+    return std::pow(std::clamp(c, 0.0, 1.0), 2.2);
+}
+inline Farbe Linear(Farbe c) {
+    return {Linear(c.r), Linear(c.g), Linear(c.b)};
+}
 // From 0xRRGGBB.
 constexpr Farbe Hex(std::uint32_t rgb) {
     return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0};
