@@ -6,8 +6,6 @@
 #include "screens/einheiten/EinheitenU.h"
 #include "bench/Zeichenmessung.h"
 
-#include <QApplication>
-#include <QImage>
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;

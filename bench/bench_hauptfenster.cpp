@@ -1,9 +1,7 @@
 #include "app/KalmiroU.h"
 #include "app/Programm.h"
-#include "platform/TPaintBox.h"
 #include "bench/Zeichenmessung.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 

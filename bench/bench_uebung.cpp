@@ -7,7 +7,6 @@
 #include "bench/Zeichenmessung.h"
 
 #include <QApplication>
-#include <QImage>
 #include <benchmark/benchmark.h>
 
 using namespace kalmiro;
