@@ -6,6 +6,7 @@
 #include "draw/KoordU.h"
 #include "platform/SystemU.h"
 #include "platform/TPaintBox.h"
+#include "platform/Zugang.h"
 #include "screens/dialoge/InformationenU.h"
 #include "screens/einheiten/EinheitenU.h"
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
@@ -34,6 +35,9 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     m_holz = QImage(QStringLiteral(":/bilder/uhr/holz.png"));
     ui->img->setPixmap(QPixmap::fromImage(m_holz));
     ui->pntUhr->OnPaint = [this](QPainter& canvas) { pntUhrPaint(canvas); };
+    Beschreibe(
+        ui->pntUhr, [] { return QStringLiteral("Uhr"); },
+        [] { return QStringLiteral("Die Uhr zeigt ") + UhrzeitText(Jetzt().time()) + u'.'; });
 
     connect(ui->menBeenden, &QAction::triggered, this, &TfrmKalmiro::menBeendenClick);
     for (QAction* a : {ui->menZeitoB, ui->menZeitmB})
@@ -149,6 +153,10 @@ void TfrmKalmiro::pntUhrPaint(QPainter& canvas) {
 void TfrmKalmiro::Timer1Timer() {
     ui->pntUhr->update();
     naechsterTick();
+}
+
+QString UhrzeitText(const QTime& zeit) {
+    return zeit.toString(QStringLiteral("H:mm:ss")) + QStringLiteral(" Uhr");
 }
 
 int TickAbstand(const QTime& jetzt) {

@@ -68,6 +68,11 @@ QString EingabeNormalisiert(QStringView text);
 // a fraction answer, a comma for any other.
 bool ZeichenErlaubt(const Umwandlungsaufgabe& aufgabe, QChar zeichen);
 
+// What a task asks, as a screen reader reads it: "2400 min in h", "3h 45min in min".
+QString Aufgabentext(const Umwandlungsaufgabe& aufgabe);
+// A finished task with the answer its row shows: "2400 min = 40 h".
+QString Loesungssatz(const Umwandlungsaufgabe& aufgabe, const QString& antwort);
+
 // How an answer was judged.
 enum class Urteil {
     RichtigBeimErsten,  // right at the first attempt: 1 point
