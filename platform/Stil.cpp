@@ -32,7 +32,7 @@ public:
                         const QPixmap& bild) const override {
         // At 1:1 a picture is copied as it is; any other scale is smoothed.
         const bool skaliert =
-            p->device() && p->device()->devicePixelRatio() != bild.devicePixelRatio();
+            p->deviceTransform().type() >= QTransform::TxScale || bild.devicePixelRatio() != 1;
         const bool vorher = p->testRenderHint(QPainter::SmoothPixmapTransform);
         if (skaliert) p->setRenderHint(QPainter::SmoothPixmapTransform);
         QProxyStyle::drawItemPixmap(p, rect, alignment, bild);

@@ -175,7 +175,7 @@ void TForm::closeEvent(QCloseEvent* e) {
 
 void GlattSkalieren(QPainter& canvas) {
     // At 1:1 pictures are copied as they are; at 150 % or 200 % they are smoothed.
-    if (canvas.device() && canvas.device()->devicePixelRatio() != 1)
+    if (canvas.deviceTransform().type() >= QTransform::TxScale)
         canvas.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 

@@ -15,6 +15,7 @@ namespace {
 const char* const stelleEigenschaft = "kalmiroZugriffsstelle";
 
 bool sichtbar = false;
+bool altGedrueckt = false;
 QList<QPointer<QMenuBar>> leisten;
 
 void Zeigen(bool ja) {
@@ -28,8 +29,7 @@ void Zeigen(bool ja) {
 void Pruefen() {
     const bool menueOffen = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
     const bool leisteAktiv = qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr;
-    const bool alt = QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier;
-    if (!menueOffen && !leisteAktiv && !alt) Zeigen(false);
+    if (!menueOffen && !leisteAktiv && !altGedrueckt) Zeigen(false);
 }
 
 // Watches the whole program for Alt and the mouse: Alt shows the letters, a click hides
@@ -41,12 +41,18 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         switch (e->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt) Zeigen(true);
+        case QEvent::KeyPress: {
+            const auto* taste = static_cast<QKeyEvent*>(e);
+            altGedrueckt = taste->key() == Qt::Key_Alt || (taste->modifiers() & Qt::AltModifier);
+            if (taste->key() == Qt::Key_Alt) Zeigen(true);
             break;
+        }
         case QEvent::KeyRelease:
-            // The bar decides on the release whether it takes the keyboard.
-            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt) QTimer::singleShot(0, Pruefen);
+            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Alt) {
+                altGedrueckt = false;
+                // The bar decides on the release whether it takes the keyboard.
+                QTimer::singleShot(0, Pruefen);
+            }
             break;
         case QEvent::MouseButtonPress:
             Zeigen(false);
@@ -121,6 +127,7 @@ void Oeffnen(QMenuBar* leiste, QAction* a) {
     QMenu* menue = a->menu();
     if (!menue) {
         a->trigger();
+        QTimer::singleShot(0, Pruefen);
         return;
     }
     leiste->setActiveAction(a);

@@ -13,6 +13,27 @@ namespace kalmiro::test {
 
 // The widget as it paints, in an image of its size.
 QImage Aufnahme(QWidget& widget);
+// The widget as it paints on a screen of the device pixel ratio (1.5, 2): an image of its
+// size times the ratio, in device pixels.
+QImage AufnahmeBei(QWidget& widget, qreal verhaeltnis);
+
+// Along the column (Qt::Vertical) or the row through (x, y): the first and the last pixel
+// of the unbroken run for which passt holds; none when (x, y) itself does not.
+struct Lauf {
+    int von = -1;
+    int bis = -1;
+    int Laenge() const { return von < 0 ? 0 : bis - von + 1; }
+};
+Lauf Strich(const QImage& bild, int x, int y, Qt::Orientation richtung,
+            const std::function<bool(const QColor&)>& passt);
+
+// How far an image at twice the resolution departs from the one at 1:1 once every 2 x 2
+// block is averaged back into one pixel: the mean difference per channel, 0..255.
+double Abweichung(const QImage& eins, const QImage& doppelt);
+// The share of the 2 x 2 blocks in the area of an image at twice the resolution that are
+// not of one colour: none for a 1:1 drawing blown up, many where detail is finer.
+double FeineBloecke(const QImage& doppelt, const QRect& bereich);
+
 // Writes the picture to the tour folder for people to look at (KALMIRO_TOUR).
 void Tour(const QImage& bild, const QString& name);
 // True if the pixel lies within toleranz of the colour in each channel.
