@@ -81,17 +81,13 @@ void TfrmKalmiro::FormActivate() {
 }
 
 void TfrmKalmiro::FormPaint(QPainter& canvas) {
+    // The 7-pixel lines and the 1-pixel ruling as the rows they cover: a line on the
+    // window's top edge would lose half its width at 200 %.
     const QSize groesse = ClientGroesse();
-    QPen stift;
-    stift.setWidth(7);
-    stift.setCapStyle(Qt::FlatCap);
-    for (int k = 0; 5 * k < groesse.height(); ++k) {
-        stift.setColor(QColor(0, 0, qMin(255, 60 + k)));
-        canvas.setPen(stift);
-        canvas.drawLine(0, 5 * k, groesse.width(), 5 * k);
-    }
-    canvas.setPen(QPen(QColor(0, 0, 0), 1));
-    for (int y = 0; y < groesse.height(); y += 7) canvas.drawLine(0, y, groesse.width(), y);
+    for (int k = 0; 5 * k < groesse.height(); ++k)
+        canvas.fillRect(0, 5 * k - 3, groesse.width(), 7, QColor(0, 0, qMin(255, 60 + k)));
+    for (int y = 0; y < groesse.height(); y += 7)
+        canvas.fillRect(0, y, groesse.width(), 1, Qt::black);
 }
 
 void TfrmKalmiro::Oeffne(TForm* ziel, bool abbildungZurueck) {

@@ -131,10 +131,10 @@ void Oeffnen(QMenuBar* leiste, QAction* a) {
         return;
     }
     leiste->setActiveAction(a);
-    for (QAction* eintrag : menue->actions()) {
-        if (eintrag->isSeparator() || !eintrag->isVisible() || !eintrag->isEnabled()) continue;
-        menue->setActiveAction(eintrag);
-        break;
+    // The first entry chosen as Down would choose it: a submenu there stays closed.
+    if (menue->isVisible()) {
+        QKeyEvent runter(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(menue, &runter);
     }
 }
 
