@@ -607,8 +607,12 @@ void TstUebungsbeispiele::serieNurMitTastatur() {
         QCOMPARE(QApplication::focusWidget(), u.feld(2));
         test::Taste(Qt::Key_A, Qt::ControlModifier);
         test::Taste(Qt::Key_Backspace);
-        for (int pos = 2; pos <= 6; ++pos)
+        for (int pos = 2; pos <= 6; ++pos) {
             test::Antworte(u.erwartet(pos));
+            if (runde == 1 && pos == 3)
+                test::Tour(test::Aufnahme(*u.w),
+                           QStringLiteral("uebung_%1_tastatur").arg(QString::fromLatin1(Namen[art - 1])));
+        }
         QPushButton* knopf = u.knopf(runde == 1 ? "btnWeiter" : "btnAuswertung");
         for (int i = 0; i < 10 && QApplication::focusWidget() != knopf; ++i)
             test::Taste(Qt::Key_Tab);
