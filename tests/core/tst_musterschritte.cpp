@@ -29,11 +29,15 @@ TZeitAufgabe Aufgabe(const QList<int>& w) {
 
 Zeitmenge Spaltenrechnung(int art, const TZeitAufgabe& a) {
     switch (art) {
-    case ArtAddition: return Addiere(a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2, a.Sekunden2);
+    case ArtAddition:
+        return Addiere(a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2, a.Sekunden2);
     case ArtSubtraktion:
-        return Subtrahiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2, a.Sekunden2);
-    case ArtMultiplikation: return Multipliziere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
-    default: return Dividiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
+        return Subtrahiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2,
+                           a.Sekunden2);
+    case ArtMultiplikation:
+        return Multipliziere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
+    default:
+        return Dividiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
     }
 }
 
@@ -67,7 +71,8 @@ QString Fehler(int art, int n, const TZeitAufgabe& a) {
         if (s.stand.arbeit.sichtbar && vorher.arbeit.sichtbar && s.stand.arbeit != vorher.arbeit)
             return wo + QStringLiteral("working row jumps");
         if (!s.uebertrag) {
-            if (s.ende != s.stand || !s.schluss.isEmpty()) return wo + QStringLiteral("changes without a carry");
+            if (s.ende != s.stand || !s.schluss.isEmpty())
+                return wo + QStringLiteral("changes without a carry");
             vorher = s.ende;
             continue;
         }
@@ -75,7 +80,8 @@ QString Fehler(int art, int n, const TZeitAufgabe& a) {
         if (s.farbe != Textfarbe::Pink) return wo + QStringLiteral("carry not in pink");
         // The label carries what the columns lose and gain, converted exactly.
         const long long weg = InSekunden(u.abzug);
-        if (weg < 0 || weg != InSekunden(u.zugabe)) return wo + QStringLiteral("label ") + u.abzug + u' ' + u.zugabe;
+        if (weg < 0 || weg != InSekunden(u.zugabe))
+            return wo + QStringLiteral("label ") + u.abzug + u' ' + u.zugabe;
         if (!u.abzug.endsWith(Einheit(u.von)) || !u.zugabe.endsWith(Einheit(u.nach)))
             return wo + QStringLiteral("label units");
         Musterstand erwartet = s.stand;
@@ -90,7 +96,8 @@ QString Fehler(int art, int n, const TZeitAufgabe& a) {
         // A carry leaves its column within the unit; a borrow or remainder leaves it
         // divisible or enough.
         const int rest = Wert(u.nachAbzug.arbeit.wert, u.von);
-        if ((art == ArtAddition || art == ArtMultiplikation) && rest >= (u.von == Spalte::Stunden ? 24 : 60))
+        if ((art == ArtAddition || art == ArtMultiplikation) &&
+            rest >= (u.von == Spalte::Stunden ? 24 : 60))
             return wo + QStringLiteral("carry leaves too much");
         if (art == ArtDivision && rest % a.k != 0) return wo + QStringLiteral("remainder left");
         if (s.schluss.isEmpty() == (letzter && art != ArtSubtraktion && art != ArtDivision))
@@ -104,7 +111,8 @@ QString Fehler(int art, int n, const TZeitAufgabe& a) {
     const bool inArbeit = n > 1 && (art == ArtAddition || art == ArtMultiplikation);
     const Musterzeile& ergebnis = inArbeit ? ende.arbeit : ende.spalten;
     if (!ergebnis.sichtbar) return QStringLiteral("result not shown");
-    if (ergebnis.wert != Spaltenrechnung(art, a)) return QStringLiteral("result differs from the column arithmetic");
+    if (ergebnis.wert != Spaltenrechnung(art, a))
+        return QStringLiteral("result differs from the column arithmetic");
     return {};
 }
 
@@ -126,7 +134,8 @@ private Q_SLOTS:
 
 void TstMusterschritte::ergebnisWieSpaltenrechnung_data() {
     QTest::addColumn<int>("art");
-    for (int art = 1; art <= 4; ++art) QTest::newRow(Namen[art - 1]) << art;
+    for (int art = 1; art <= 4; ++art)
+        QTest::newRow(Namen[art - 1]) << art;
 }
 
 void TstMusterschritte::ergebnisWieSpaltenrechnung() {
@@ -137,10 +146,20 @@ void TstMusterschritte::ergebnisWieSpaltenrechnung() {
         for (int n = 1; n <= 4; ++n) {
             const TZeitAufgabe& a = beispiele[static_cast<std::size_t>(n - 1)];
             const QString fehler = Fehler(art, n, a);
-            QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("seed %1, example %2 (%3 %4 %5 %6 / %7 %8 %9 k%10): ")
-                                                      .arg(saat).arg(n).arg(a.Tage1).arg(a.Stunden1).arg(a.Minuten1)
-                                                      .arg(a.Sekunden1).arg(a.Stunden2).arg(a.Minuten2).arg(a.Sekunden2)
-                                                      .arg(a.k) + fehler));
+            QVERIFY2(
+                fehler.isEmpty(),
+                qPrintable(QStringLiteral("seed %1, example %2 (%3 %4 %5 %6 / %7 %8 %9 k%10): ")
+                               .arg(saat)
+                               .arg(n)
+                               .arg(a.Tage1)
+                               .arg(a.Stunden1)
+                               .arg(a.Minuten1)
+                               .arg(a.Sekunden1)
+                               .arg(a.Stunden2)
+                               .arg(a.Minuten2)
+                               .arg(a.Sekunden2)
+                               .arg(a.k) +
+                           fehler));
         }
     }
 }
@@ -167,14 +186,17 @@ void TstMusterschritte::ablauf() {
     QFETCH(int, beispiel);
     QFETCH(QString, wege);
     RandSeed(7);
-    const auto schritte = Musterschritte(art, beispiel, NeueMusterbeispiele(art)[static_cast<std::size_t>(beispiel - 1)]);
+    const auto schritte = Musterschritte(
+        art, beispiel, NeueMusterbeispiele(art)[static_cast<std::size_t>(beispiel - 1)]);
     QStringList ist;
     for (const Musterschritt& s : schritte) {
         if (!s.uebertrag) {
             ist << QStringLiteral("-");
             continue;
         }
-        const auto buchstabe = [](Spalte sp) { return QString(QStringLiteral("THMS")[static_cast<int>(sp)]); };
+        const auto buchstabe = [](Spalte sp) {
+            return QString(QStringLiteral("THMS")[static_cast<int>(sp)]);
+        };
         ist << buchstabe(s.uebertrag->von) + buchstabe(s.uebertrag->nach);
     }
     QCOMPARE(ist.join(u' '), wege);
@@ -186,9 +208,11 @@ void TstMusterschritte::texte_data() {
     QTest::addColumn<QList<int>>("aufgabe"); // d1 h1 m1 s1 h2 m2 s2 k
     QTest::addColumn<int>("schritt");
     QTest::addColumn<Textfarbe>("farbe");
-    QTest::addColumn<QStringList>("texte"); // text, label away, label converted, across, up, closing
+    QTest::addColumn<QStringList>(
+        "texte"); // text, label away, label converted, across, up, closing
     using L = QList<int>;
-    const Textfarbe pink = Textfarbe::Pink, rotbraun = Textfarbe::Rotbraun, schwarz = Textfarbe::Schwarz;
+    const Textfarbe pink = Textfarbe::Pink, rotbraun = Textfarbe::Rotbraun,
+                    schwarz = Textfarbe::Schwarz;
     const L mal5{0, 2, 13, 13, 0, 0, 0, 5};
     // clang-format off
     QTest::newRow("Addition 1, Schritt 1") << 1 << 1 << L{0, 3, 10, 20, 4, 5, 6, 0} << 1 << schwarz << QStringList{"Die beiden Zeiten werden untereinander angeschrieben."};
@@ -245,7 +269,8 @@ void TstMusterschritte::texte() {
 // The worked examples' own ranges, over many draws.
 void TstMusterschritte::beispielbereiche_data() {
     QTest::addColumn<int>("art");
-    for (int art = 1; art <= 4; ++art) QTest::newRow(Namen[art - 1]) << art;
+    for (int art = 1; art <= 4; ++art)
+        QTest::newRow(Namen[art - 1]) << art;
 }
 
 void TstMusterschritte::beispielbereiche() {
@@ -277,15 +302,20 @@ void TstMusterschritte::beispielbereiche() {
                     ++elfer;
                 }
                 // Example 3 always has a remainder of minutes to pass on.
-                if (n == 3) QVERIFY(Musterschritte(art, 3, a)[2].uebertrag->abzug != QStringLiteral("0min"));
+                if (n == 3)
+                    QVERIFY(Musterschritte(art, 3, a)[2].uebertrag->abzug !=
+                            QStringLiteral("0min"));
                 break;
             }
-            default: break;
+            default:
+                break;
             }
         }
     }
     switch (art) {
-    case ArtAddition: QCOMPARE(groessteStunden, 23); break;
+    case ArtAddition:
+        QCOMPARE(groessteStunden, 23);
+        break;
     case ArtMultiplikation:
         QCOMPARE(kleinstesK, 2);
         QCOMPARE(groesstesK, 5);
@@ -295,7 +325,8 @@ void TstMusterschritte::beispielbereiche() {
         QCOMPARE(groesstesK, 11);
         QVERIFY(elfer > 0);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -306,11 +337,15 @@ void TstMusterschritte::ziehReihenfolge() {
     skript.Werte({0, 0, 0, 0, 0, 30, 0, 0, 12, 12, 1, 3, 12, 12, 4});
     const auto b = NeueMusterbeispiele(ArtMultiplikation);
     QVERIFY(skript.Leer());
-    QCOMPARE(skript.Grenzen(), (std::vector<int>{4, 23, 59, 59, 4, 59, 59, 23, 59, 59, 23, 4, 59, 59, 23}));
-    QCOMPARE(Multipliziere(0, b[0].Stunden1, b[0].Minuten1, b[0].Sekunden1, b[0].k), (Zeitmenge{0, 2, 2, 2}));
+    QCOMPARE(skript.Grenzen(),
+             (std::vector<int>{4, 23, 59, 59, 4, 59, 59, 23, 59, 59, 23, 4, 59, 59, 23}));
+    QCOMPARE(Multipliziere(0, b[0].Stunden1, b[0].Minuten1, b[0].Sekunden1, b[0].k),
+             (Zeitmenge{0, 2, 2, 2}));
     QCOMPARE(b[1].Sekunden1 * b[1].k, 62);
-    QCOMPARE((QList<int>{b[2].Stunden1, b[2].Minuten1, b[2].Sekunden1, b[2].k}), (QList<int>{2, 13, 13, 5}));
-    QCOMPARE((QList<int>{b[3].Stunden1, b[3].Minuten1, b[3].Sekunden1, b[3].k}), (QList<int>{5, 13, 13, 5}));
+    QCOMPARE((QList<int>{b[2].Stunden1, b[2].Minuten1, b[2].Sekunden1, b[2].k}),
+             (QList<int>{2, 13, 13, 5}));
+    QCOMPARE((QList<int>{b[3].Stunden1, b[3].Minuten1, b[3].Sekunden1, b[3].k}),
+             (QList<int>{5, 13, 13, 5}));
 }
 
 QTEST_GUILESS_MAIN(TstMusterschritte)

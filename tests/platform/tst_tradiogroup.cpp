@@ -44,7 +44,8 @@ void TstTRadioGroup::spaltenweise() {
     TRadioGroup g;
     g.setObjectName(QStringLiteral("grp"));
     QStringList texte;
-    for (int i = 1; i <= eintraege; ++i) texte << QStringLiteral("Bsp. %1").arg(i);
+    for (int i = 1; i <= eintraege; ++i)
+        texte << QStringLiteral("Bsp. %1").arg(i);
     g.setColumns(spalten);
     g.setItems(texte);
     auto* raster = qobject_cast<QGridLayout*>(g.layout());

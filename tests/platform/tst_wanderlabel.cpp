@@ -19,11 +19,14 @@ protected:
 QList<int> Wartezeiten(std::initializer_list<std::pair<int, int>> teile) {
     QList<int> w;
     for (const auto& [ms, mal] : teile)
-        for (int i = 0; i < mal; ++i) w << ms;
+        for (int i = 0; i < mal; ++i)
+            w << ms;
     return w;
 }
 
-test::Attrappen& Attrappen() { return test::Attrappen::Aktuell(); }
+test::Attrappen& Attrappen() {
+    return test::Attrappen::Aktuell();
+}
 
 } // namespace
 
@@ -99,7 +102,8 @@ void TstWanderlabel::dreiStrecken() {
     w.amEnde = merke(QStringLiteral("ende"));
 
     QVERIFY(Wandere(f, label, w));
-    QCOMPARE(Attrappen().wartezeiten, Wartezeiten({{1000, 1}, {100, 15}, {100, quer}, {100, 15}, {500, 1}}));
+    QCOMPARE(Attrappen().wartezeiten,
+             Wartezeiten({{1000, 1}, {100, 15}, {100, quer}, {100, 15}, {500, 1}}));
     // Every frame and both pauses are painted before they wait, at once.
     QVERIFY(!gezeichnet.contains(false));
     // Half way is passed in frame 8 of 15: the change comes once, 0.8 down or up.
@@ -116,7 +120,8 @@ void TstWanderlabel::dreiStrecken() {
     QCOMPARE(orte[15], QPointF(vonX, -3.0f));
     QCOMPARE(orte[15 + quer], QPointF(nachX, -3.0f));
     QCOMPARE(orte[30 + quer], QPointF(nachX, -1.5f));
-    for (int i = 16; i < 15 + quer; ++i) QCOMPARE(orte[i].y(), -3.0);
+    for (int i = 16; i < 15 + quer; ++i)
+        QCOMPARE(orte[i].y(), -3.0);
     QVERIFY(!label.sichtbar);
     QVERIFY(label.text.isEmpty());
 }
