@@ -118,23 +118,32 @@ Zeitmenge Erster(const TZeitAufgabe& a) {
     return {a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1};
 }
 
-void Addition(Ablauf& ab, int n, const TZeitAufgabe& a) {
-    ab.Schritt(QStringLiteral("Die beiden Zeiten werden untereinander angeschrieben."),
-               Textfarbe::Schwarz);
-    ab.stand.spalten = {
-        {0, a.Stunden1 + a.Stunden2, a.Minuten1 + a.Minuten2, a.Sekunden1 + a.Sekunden2},
-        true,
-        false};
+// Steps 1 and 2 of addition and multiplication: the operands, then the column sums or
+// products, which in example 1 are already the result. Returns whether carries follow;
+// they change a result row that starts as a copy of the column values.
+bool Spaltenwerte(Ablauf& ab, int n, const QString& anschreiben, const Zeitmenge& werte,
+                  const QString& ergebnis, const QString& ermittelt, Textfarbe farbe) {
+    ab.Schritt(anschreiben, Textfarbe::Schwarz);
+    ab.stand.spalten = {werte, true, false};
     if (n == 1) {
-        ab.Schritt(
-            QStringLiteral("Die Summe der Sekunden, Minuten und Stunden werden ermittelt und "
-                           "das Ergebnis angezeigt."),
-            Textfarbe::Rotbraun);
-        return;
+        ab.Schritt(ergebnis, Textfarbe::Rotbraun);
+        return false;
     }
-    ab.Schritt(QStringLiteral("Die Summe der Sekunden, Minuten und Stunden werden ermittelt."),
-               Textfarbe::Rotbraun);
+    ab.Schritt(ermittelt, farbe);
     ab.stand.arbeit = ab.stand.spalten;
+    return true;
+}
+
+void Addition(Ablauf& ab, int n, const TZeitAufgabe& a) {
+    const Zeitmenge summen{0, a.Stunden1 + a.Stunden2, a.Minuten1 + a.Minuten2,
+                           a.Sekunden1 + a.Sekunden2};
+    if (!Spaltenwerte(
+            ab, n, QStringLiteral("Die beiden Zeiten werden untereinander angeschrieben."), summen,
+            QStringLiteral("Die Summe der Sekunden, Minuten und Stunden werden ermittelt "
+                           "und das Ergebnis angezeigt."),
+            QStringLiteral("Die Summe der Sekunden, Minuten und Stunden werden ermittelt."),
+            Textfarbe::Rotbraun))
+        return;
     // Each sum is below twice its unit's limit, so one unit carries at a time.
     ab.Uebertrag(
         Spalte::Sekunden, 60, Spalte::Minuten, 1,
@@ -214,19 +223,14 @@ QString Diese(int q, const QString& einzahl, const QString& mehrzahl) {
 
 void Multiplikation(Ablauf& ab, int n, const TZeitAufgabe& a) {
     const int k = a.k;
-    ab.Schritt(QStringLiteral("Die Zeit wird mit dem Multiplikationsfaktor angeschrieben."),
-               Textfarbe::Schwarz);
-    ab.stand.spalten = {{0, a.Stunden1 * k, a.Minuten1 * k, a.Sekunden1 * k}, true, false};
-    if (n == 1) {
-        ab.Schritt(
-            QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt und "
-                           "das Ergebnis angezeigt."),
-            Textfarbe::Rotbraun);
+    if (!Spaltenwerte(
+            ab, n, QStringLiteral("Die Zeit wird mit dem Multiplikationsfaktor angeschrieben."),
+            {0, a.Stunden1 * k, a.Minuten1 * k, a.Sekunden1 * k},
+            QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt "
+                           "und das Ergebnis angezeigt."),
+            QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt."),
+            n == 3 ? Textfarbe::Pink : Textfarbe::Rotbraun))
         return;
-    }
-    ab.Schritt(QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt."),
-               n == 3 ? Textfarbe::Pink : Textfarbe::Rotbraun);
-    ab.stand.arbeit = ab.stand.spalten;
 
     int q = ab.Arbeit().Sekunden / 60;
     ab.Uebertrag(Spalte::Sekunden, 60 * q, Spalte::Minuten, q,

@@ -1,6 +1,7 @@
 #include "core/MusterschritteU.h"
 #include "core/ZufallU.h"
 #include "tests/support/Attrappen.h"
+#include "tests/support/Aufgabenliste.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -12,20 +13,6 @@ Q_DECLARE_METATYPE(kalmiro::Textfarbe)
 namespace {
 
 const char* Namen[] = {"Addition", "Subtraktion", "Multiplikation", "Division"};
-
-// The task written as d1, h1, m1, s1, h2, m2, s2, k.
-TZeitAufgabe Aufgabe(const QList<int>& w) {
-    TZeitAufgabe a;
-    a.Tage1 = w[0];
-    a.Stunden1 = w[1];
-    a.Minuten1 = w[2];
-    a.Sekunden1 = w[3];
-    a.Stunden2 = w[4];
-    a.Minuten2 = w[5];
-    a.Sekunden2 = w[6];
-    a.k = w[7];
-    return a;
-}
 
 Zeitmenge Spaltenrechnung(int art, const TZeitAufgabe& a) {
     switch (art) {
@@ -252,7 +239,7 @@ void TstMusterschritte::texte() {
     QFETCH(QList<int>, aufgabe);
     QFETCH(int, schritt);
     QFETCH(QStringList, texte);
-    const auto schritte = Musterschritte(art, beispiel, Aufgabe(aufgabe));
+    const auto schritte = Musterschritte(art, beispiel, test::AufgabeAus(aufgabe));
     QCOMPARE(int(schritte.size()), beispiel + 1);
     const Musterschritt& s = schritte[static_cast<std::size_t>(schritt - 1)];
     QCOMPARE(s.text, texte[0]);

@@ -1,5 +1,6 @@
 #include "core/ZeitaufgabenU.h"
 #include "core/ZufallU.h"
+#include "tests/support/Aufgabenliste.h"
 
 #include <QTest>
 #include <array>
@@ -220,15 +221,7 @@ void TstZeitaufgaben::spaltenrechnung() {
     QFETCH(int, art);
     QFETCH(QList<int>, operanden);
     QFETCH(QString, erwartet);
-    TZeitAufgabe a;
-    a.Tage1 = operanden[0];
-    a.Stunden1 = operanden[1];
-    a.Minuten1 = operanden[2];
-    a.Sekunden1 = operanden[3];
-    a.Stunden2 = operanden[4];
-    a.Minuten2 = operanden[5];
-    a.Sekunden2 = operanden[6];
-    a.k = operanden[7];
+    TZeitAufgabe a = test::AufgabeAus(operanden);
     Berechne(art, a);
     QCOMPARE(a.Erwartet, erwartet);
 }
