@@ -186,30 +186,31 @@ void Subtraktion(Ablauf& ab, int n, const TZeitAufgabe& a) {
         return;
     }
     ab.stand.arbeit = {Erster(a), true, n == 4};
+    // "Da 42s nicht von 5s subtrahiert werden können rechnet man ... um (ausborgen)."
+    const auto reichtNicht = [&ab](int abzuziehen, Spalte spalte, const QString& wie) {
+        return QStringLiteral("Da ") + Menge(abzuziehen, spalte) + QStringLiteral(" nicht von ") +
+               Menge(Wert(ab.Arbeit(), spalte), spalte) +
+               QStringLiteral(" subtrahiert werden können rechnet man ") + wie +
+               QStringLiteral(" um (ausborgen).");
+    };
     // Borrowed from the left: the day first, then an hour, then a minute.
     if (n == 4)
-        ab.Uebertrag(Spalte::Tage, 1, Spalte::Stunden, 24,
-                     QStringLiteral("Da ") + Zahl(a.Stunden2) + QStringLiteral("h nicht von ") +
-                         Zahl(ab.Arbeit().Stunden) +
-                         QStringLiteral("h subtrahiert werden können rechnet man einen Tag in "
-                                        "Stunden um (ausborgen)."),
-                     QStringLiteral("Der 1d wird in 24h verwandelt."),
-                     QStringLiteral("Die 24h werden zu den restlichen Stunden hinzugezählt."));
+        ab.Uebertrag(
+            Spalte::Tage, 1, Spalte::Stunden, 24,
+            reichtNicht(a.Stunden2, Spalte::Stunden, QStringLiteral("einen Tag in Stunden")),
+            QStringLiteral("Der 1d wird in 24h verwandelt."),
+            QStringLiteral("Die 24h werden zu den restlichen Stunden hinzugezählt."));
     if (n >= 3)
-        ab.Uebertrag(Spalte::Stunden, 1, Spalte::Minuten, 60,
-                     QStringLiteral("Da ") + Zahl(a.Minuten2) + QStringLiteral("min nicht von ") +
-                         Zahl(ab.Arbeit().Minuten) +
-                         QStringLiteral("min subtrahiert werden können rechnet man eine der "
-                                        "Stunden in Minuten um (ausborgen)."),
-                     QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
-                     QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."));
-    ab.Uebertrag(Spalte::Minuten, 1, Spalte::Sekunden, 60,
-                 QStringLiteral("Da ") + Zahl(a.Sekunden2) + QStringLiteral("s nicht von ") +
-                     Zahl(ab.Arbeit().Sekunden) +
-                     QStringLiteral("s subtrahiert werden können rechnet man eine der Minuten in "
-                                    "Sekunden um (ausborgen)."),
-                 QStringLiteral("Die 1min wird abgezogen und in 60s verwandelt."),
-                 QStringLiteral("Die 60s werden zu den restlichen Sekunden hinzugezählt."));
+        ab.Uebertrag(
+            Spalte::Stunden, 1, Spalte::Minuten, 60,
+            reichtNicht(a.Minuten2, Spalte::Minuten, QStringLiteral("eine der Stunden in Minuten")),
+            QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
+            QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."));
+    ab.Uebertrag(
+        Spalte::Minuten, 1, Spalte::Sekunden, 60,
+        reichtNicht(a.Sekunden2, Spalte::Sekunden, QStringLiteral("eine der Minuten in Sekunden")),
+        QStringLiteral("Die 1min wird abgezogen und in 60s verwandelt."),
+        QStringLiteral("Die 60s werden zu den restlichen Sekunden hinzugezählt."));
     ab.Fertig();
     differenzZeigen(ab.Arbeit());
 }

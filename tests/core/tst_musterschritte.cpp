@@ -133,20 +133,9 @@ void TstMusterschritte::ergebnisWieSpaltenrechnung() {
         for (int n = 1; n <= 4; ++n) {
             const TZeitAufgabe& a = beispiele[static_cast<std::size_t>(n - 1)];
             const QString fehler = Fehler(art, n, a);
-            QVERIFY2(
-                fehler.isEmpty(),
-                qPrintable(QStringLiteral("seed %1, example %2 (%3 %4 %5 %6 / %7 %8 %9 k%10): ")
-                               .arg(saat)
-                               .arg(n)
-                               .arg(a.Tage1)
-                               .arg(a.Stunden1)
-                               .arg(a.Minuten1)
-                               .arg(a.Sekunden1)
-                               .arg(a.Stunden2)
-                               .arg(a.Minuten2)
-                               .arg(a.Sekunden2)
-                               .arg(a.k) +
-                           fehler));
+            QVERIFY2(fehler.isEmpty(),
+                     qPrintable(QStringLiteral("seed %1, example %2, ").arg(saat).arg(n) +
+                                test::Beschreibung(a) + QStringLiteral(": ") + fehler));
         }
     }
 }

@@ -122,19 +122,6 @@ QString Fehler(int art, const TZeitAufgabe& a) {
     return {};
 }
 
-QString Beschreibung(const TZeitAufgabe& a) {
-    return QStringLiteral("level %1: %2d %3h %4min %5s | %6h %7min %8s | k %9 -> %10")
-        .arg(a.Stufe)
-        .arg(a.Tage1)
-        .arg(a.Stunden1)
-        .arg(a.Minuten1)
-        .arg(a.Sekunden1)
-        .arg(a.Stunden2)
-        .arg(a.Minuten2)
-        .arg(a.Sekunden2)
-        .arg(a.k)
-        .arg(a.Erwartet);
-}
 
 void ArtUndStufe() {
     QTest::addColumn<int>("art");
@@ -173,7 +160,7 @@ void TstZeitaufgaben::hunderttausendAufgaben() {
         const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
         QCOMPARE(a.Stufe, stufe);
         const QString fehler = Fehler(art, a);
-        if (!fehler.isEmpty()) QFAIL(qPrintable(fehler + QStringLiteral(": ") + Beschreibung(a)));
+        if (!fehler.isEmpty()) QFAIL(qPrintable(fehler + QStringLiteral(": ") + test::Beschreibung(a)));
     }
 }
 
@@ -196,7 +183,7 @@ void TstZeitaufgaben::endetAuchBeiStarrerQuelle() {
     QFETCH(int, wert);
     Skript skript(wert);
     const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
-    QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + Beschreibung(a)));
+    QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + test::Beschreibung(a)));
 }
 
 void TstZeitaufgaben::spaltenrechnung_data() {

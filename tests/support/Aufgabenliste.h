@@ -3,6 +3,7 @@
 #include "core/ZeitaufgabenU.h"
 
 #include <QList>
+#include <QString>
 
 namespace kalmiro::test {
 
@@ -18,6 +19,21 @@ inline TZeitAufgabe AufgabeAus(const QList<int>& w) {
     a.Sekunden2 = w.value(6);
     a.k = w.value(7);
     return a;
+}
+
+// The task in one line, for a failure message.
+inline QString Beschreibung(const TZeitAufgabe& a) {
+    return QStringLiteral("level %1: %2d %3h %4min %5s | %6h %7min %8s | k %9 -> %10")
+        .arg(a.Stufe)
+        .arg(a.Tage1)
+        .arg(a.Stunden1)
+        .arg(a.Minuten1)
+        .arg(a.Sekunden1)
+        .arg(a.Stunden2)
+        .arg(a.Minuten2)
+        .arg(a.Sekunden2)
+        .arg(a.k)
+        .arg(a.Erwartet);
 }
 
 } // namespace kalmiro::test
