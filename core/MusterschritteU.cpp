@@ -19,6 +19,7 @@ std::array<TZeitAufgabe, MusterBeispiele> NeueMusterbeispiele(int art) {
 }
 
 namespace {
+
 template <class Menge> auto& Feld(Menge& menge, Spalte spalte) {
     switch (spalte) {
     case Spalte::Tage:
@@ -32,30 +33,6 @@ template <class Menge> auto& Feld(Menge& menge, Spalte spalte) {
     }
     return menge.Sekunden;
 }
-} // namespace
-
-int& Wert(Zeitmenge& menge, Spalte spalte) {
-    return Feld(menge, spalte);
-}
-int Wert(const Zeitmenge& menge, Spalte spalte) {
-    return Feld(menge, spalte);
-}
-
-QString Einheit(Spalte spalte) {
-    switch (spalte) {
-    case Spalte::Tage:
-        return QStringLiteral("d");
-    case Spalte::Stunden:
-        return QStringLiteral("h");
-    case Spalte::Minuten:
-        return QStringLiteral("min");
-    case Spalte::Sekunden:
-        break;
-    }
-    return QStringLiteral("s");
-}
-
-namespace {
 
 QString Zahl(int z) {
     return QString::number(z);
@@ -341,6 +318,27 @@ std::vector<Musterschritt> Musterschritte(int art, int beispiel, const TZeitAufg
         break;
     }
     return std::move(ab.schritte);
+}
+
+int& Wert(Zeitmenge& menge, Spalte spalte) {
+    return Feld(menge, spalte);
+}
+int Wert(const Zeitmenge& menge, Spalte spalte) {
+    return Feld(menge, spalte);
+}
+
+QString Einheit(Spalte spalte) {
+    switch (spalte) {
+    case Spalte::Tage:
+        return QStringLiteral("d");
+    case Spalte::Stunden:
+        return QStringLiteral("h");
+    case Spalte::Minuten:
+        return QStringLiteral("min");
+    case Spalte::Sekunden:
+        break;
+    }
+    return QStringLiteral("s");
 }
 
 } // namespace kalmiro

@@ -111,7 +111,6 @@ void TfrmMuster::Reset() {
     m_label = {};
     m_stand = {};
     m_schritt = 0;
-    Erklaerung(ui->lbltxt->text(), Textfarbe::Rotbraun);
     ui->grpBeispiele->SetzeItemIndex(0);
     m_beispiel = 1;
     Schrittleiste();
