@@ -28,22 +28,6 @@ bool Ist(const QImage& bild, QPoint p, const QColor& farbe) {
     return FarbeEtwa(bild, p.x(), p.y(), farbe);
 }
 
-// Counts the paints of a widget and where they went.
-class Malzaehler : public QObject {
-public:
-    int anzahl = 0;
-    QRegion bereich;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
-            ++anzahl;
-            bereich += static_cast<QPaintEvent*>(e)->region();
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 class TstTiteluhr : public QObject {
