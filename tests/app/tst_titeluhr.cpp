@@ -15,10 +15,6 @@ using namespace kalmiro::test;
 
 namespace {
 
-const QColor grau128(128, 128, 128);
-const QColor grau240(240, 240, 240);
-const QColor pink(255, 0, 102);
-
 QDateTime Um(int h, int m, int s, int ms) { return QDateTime(QDate(2024, 3, 14), QTime(h, m, s, ms)); }
 
 // The pixel at a distance from the centre of the paint box, clockwise from twelve.
