@@ -1,14 +1,13 @@
 #pragma once
 
 #include "platform/TForm.h"
+#include "platform/TSekundentakt.h"
 #include "screens/Fenster.h"
 
 #include <QImage>
 #include <memory>
 
 class QAction;
-class QTime;
-class QTimer;
 
 namespace Ui {
 class frmKalmiro;
@@ -46,7 +45,6 @@ private:
 
     void pntUhrPaint(QPainter& canvas);
     void Timer1Timer();
-    void naechsterTick();
 
     // Hides this window, shows the screen modally, shows this window again and,
     // unless told otherwise, puts the clock's world mapping back.
@@ -54,14 +52,11 @@ private:
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmKalmiro> ui;
-    QTimer* m_timer1;
+    TSekundentakt* m_timer1;
     QImage m_holz;
 };
 
 // The clock's world mapping: world -10..10 on the 500 x 500 pixels of its paint box.
 void UhrAbbildungSetzen();
-
-// Milliseconds from now to the clock's next tick, just after the next full second.
-int TickAbstand(const QTime& jetzt);
 
 } // namespace kalmiro
