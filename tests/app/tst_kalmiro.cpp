@@ -2,7 +2,9 @@
 #include "app/Programm.h"
 #include "core/GlobaleU.h"
 #include "draw/KoordU.h"
+#include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
+#include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Testmain.h"
 
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 using namespace kalmiro;
 
@@ -34,6 +37,7 @@ private Q_SLOTS:
     void aktivierungSetztStandards();
     void bildschirm1024();
     void verlauf();
+    void zugreisenGanzeSerie();
 
 private:
     std::unique_ptr<Programm> m_programm;
@@ -231,6 +235,38 @@ void TstKalmiro::verlauf() {
     }
     QCOMPARE(bild.pixelColor(3, 1), QColor(0, 0, 60));
     QCOMPARE(bild.pixelColor(3, 715), QColor(0, 0, 60 + 143));
+}
+
+// "Zugreisen" from the menu through the five rounds of a series to its evaluation.
+void TstKalmiro::zugreisenGanzeSerie() {
+    int runden = 0;
+    QString panel;
+    test::BeimNaechstenModal([&](QWidget& modal) {
+        auto* zug = qobject_cast<TfrmZugverkehr*>(&modal);
+        QVERIFY(zug);
+        zug->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(zug));
+        auto* feld = zug->findChild<TEdit*>(QStringLiteral("edtEingabe"));
+        auto* weiter = zug->findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+        while (weiter->isVisible() && runden < 10) {
+            ++runden;
+            QTest::keyClicks(feld, zug->Aufgabe().Ergebnis);
+            QTest::keyClick(feld, Qt::Key_Return);
+            if (weiter->isVisible()) weiter->click();
+        }
+        test::BeimNaechstenModal([&](QWidget& auswertung) {
+            auto* schliessen = auswertung.findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
+            QTRY_VERIFY(schliessen->isVisible());
+            panel = auswertung.findChild<QLabel*>(QStringLiteral("pnlRichtig"))->text();
+            schliessen->click();
+        });
+        zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung"))->click();
+        modal.close();
+    });
+    aktion(*m_haupt, "menZug")->trigger();
+    QCOMPARE(runden, 5);
+    QCOMPARE(panel, QStringLiteral("5,0 / 5"));
+    QVERIFY(m_haupt->isVisible());
 }
 
 KALMIRO_TEST_MAIN(TstKalmiro)
