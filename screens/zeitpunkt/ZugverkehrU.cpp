@@ -153,10 +153,7 @@ void TfrmZugverkehr::KnopfWaehlen() {
 }
 
 void TfrmZugverkehr::Anzeige(const QString& text, Farbe farbe) {
-    QPalette pal = ui->lblAnzeige->palette();
-    pal.setColor(QPalette::WindowText, QColor::fromRgb(farbe));
-    ui->lblAnzeige->setPalette(pal);
-    ui->lblAnzeige->setText(Zeilenumbrueche(text));
+    ZeigeText(*ui->lblAnzeige, text, QColor::fromRgb(farbe));
 }
 
 void TfrmZugverkehr::edtEingabeChange() {

@@ -6,6 +6,7 @@
 #include "platform/TPaintBox.h"
 #include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
 
 #include <QAction>
@@ -250,17 +251,10 @@ void TstKalmiro::zugreisenGanzeSerie() {
         auto* weiter = zug->findChild<QPushButton*>(QStringLiteral("btnWeiter"));
         while (weiter->isVisible() && runden < 10) {
             ++runden;
-            QTest::keyClicks(feld, zug->Aufgabe().Ergebnis);
-            QTest::keyClick(feld, Qt::Key_Return);
+            test::Eintippen(*feld, zug->Aufgabe().Ergebnis);
             if (weiter->isVisible()) weiter->click();
         }
-        test::BeimNaechstenModal([&](QWidget& auswertung) {
-            auto* schliessen = auswertung.findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
-            QTRY_VERIFY(schliessen->isVisible());
-            panel = auswertung.findChild<QLabel*>(QStringLiteral("pnlRichtig"))->text();
-            schliessen->click();
-        });
-        zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung"))->click();
+        panel = test::Auswerten(*zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung")));
         modal.close();
     });
     aktion(*m_haupt, "menZug")->trigger();

@@ -6,6 +6,7 @@
 #include "screens/dialoge/MaxanzahlU.h"
 #include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
 
 #include <QAction>
@@ -128,27 +129,11 @@ struct Strecke {
     QString ergebnis() { return w->Aufgabe().Ergebnis; }
     QStringList& meldungen() { return test::Attrappen::Aktuell().meldungen; }
 
-    // Types the answer into the field (after emptying it) and leaves it with Enter.
-    void Antworte(const QString& antwort) {
-        TEdit* f = feld();
-        f->setFocus();
-        QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f, Qt::Key_Backspace);
-        QTest::keyClicks(f, antwort);
-        QTest::keyClick(f, Qt::Key_Return);
-    }
+    void Antworte(const QString& antwort) { test::Eintippen(*feld(), antwort); }
     void Klick(const char* name) { QTest::mouseClick(knopf(name), Qt::LeftButton); }
     // The evaluation shown and closed; returns its points panel.
     QString Auswerten(const QString& tour = {}) {
-        QString panel;
-        test::BeimNaechstenModal([&](QWidget& fenster) {
-            auto* schliessen = fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
-            QTRY_VERIFY(schliessen->isVisible());
-            panel = fenster.findChild<QLabel*>(QStringLiteral("pnlRichtig"))->text();
-            if (!tour.isEmpty()) test::Tour(test::Aufnahme(fenster), tour);
-            schliessen->click();
-        });
-        Klick("btnAuswertung");
+        const QString panel = test::Auswerten(*knopf("btnAuswertung"), tour);
         Aktivieren();
         return panel;
     }
@@ -551,15 +536,7 @@ void TstZugverkehr::letzteRundeBleibtOffen() {
 void TstZugverkehr::grenzeImDialogGeaendert() {
     Strecke z({}, 3);
     const auto grenzeSetzen = [&z](int grenze) {
-        int art = 0;
-        test::BeimNaechstenModal([&art, grenze](QWidget& dialog) {
-            art = MaxanzahlArt;
-            MaxDurchgaenge[3] = grenze;
-            dialog.close();
-        });
-        z.w->findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
-        z.Aktivieren();
-        QCOMPARE(art, 3);
+        QCOMPARE(test::DurchgaengeSetzen(*z.w, grenze), 3);
     };
     z.Antworte(z.ergebnis());
     z.Klick("btnWeiter");
