@@ -16,11 +16,6 @@ class TstZeiteingabe : public QObject {
 private Q_SLOTS:
     void lesen_data();
     void lesen();
-    void strengeZahl_data();
-    void strengeZahl();
-    void zeichen_data();
-    void zeichen();
-    void texte();
 };
 
 // clang-format off
@@ -69,63 +64,6 @@ void TstZeiteingabe::lesen() {
     const std::optional<QString> gelesen = LeseZeiteingabe(eingabe, form);
     QTEST(gelesen.value_or(Fehler), "gelesen");
     if (gelesen) QVERIFY(gelesen->size() <= 20);
-}
-
-// clang-format off
-void TstZeiteingabe::strengeZahl_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("zahl"); // -1: not a number
-    QTest::newRow("0")              << "0"           << 0;
-    QTest::newRow("Blanks davor")   << "   42"       << 42;
-    QTest::newRow("Nullen davor")   << "007"         << 7;
-    QTest::newRow("größte")         << "999999999"   << 999999999;
-    QTest::newRow("zehn Ziffern")   << "1000000000"  << -1;
-    QTest::newRow("nur Blanks")     << "  "          << -1;
-    QTest::newRow("Blank danach")   << "4 "          << -1;
-    QTest::newRow("Plus")           << "+4"          << -1;
-    QTest::newRow("Komma")          << "4,5"         << -1;
-}
-// clang-format on
-
-void TstZeiteingabe::strengeZahl() {
-    QFETCH(QString, text);
-    QTEST(StrengeZahl(text).value_or(-1), "zahl");
-}
-
-// clang-format off
-void TstZeiteingabe::zeichen_data() {
-    QTest::addColumn<Zeitform>("form");
-    QTest::addColumn<QString>("ein");
-    QTest::addColumn<QString>("aus");
-    const Zeitform uhr = Zeitform::Uhrzeit, dauer = Zeitform::Zeitdauer;
-    QTest::newRow("Uhrzeit")  << uhr   << "0123456789:\b\r hHmMiInN;-x,." << "0123456789:\b\r";
-    QTest::newRow("Dauer")    << dauer << "0123456789 hHiImMnN\b\r:;sSdx,." << "0123456789 hhiimmnn\b\r";
-}
-// clang-format on
-
-void TstZeiteingabe::zeichen() {
-    QFETCH(Zeitform, form);
-    QFETCH(QString, ein);
-    QString aus;
-    for (QChar c : ein) {
-        const QChar z = Zeitzeichen(form, c);
-        if (!z.isNull()) aus += z;
-    }
-    QTEST(aus, "aus");
-}
-
-void TstZeiteingabe::texte() {
-    QCOMPARE(Uhrzeittext(9, 5), QStringLiteral("9:05"));
-    QCOMPARE(Uhrzeittext(13, 25), QStringLiteral("13:25"));
-    QCOMPARE(Zeitdauertext(7, 5), QStringLiteral("7h 05min"));
-    QCOMPARE(Zeitdauertext(41, 59), QStringLiteral("41h 59min"));
-    // What the program writes, the reader reads back unchanged.
-    for (int h : {0, 5, 23, 41})
-        for (int m : {0, 7, 59}) {
-            QCOMPARE(LeseZeiteingabe(Uhrzeittext(h, m), Zeitform::Uhrzeit), Uhrzeittext(h, m));
-            QCOMPARE(LeseZeiteingabe(Zeitdauertext(h, m), Zeitform::Zeitdauer),
-                     Zeitdauertext(h, m));
-        }
 }
 
 QTEST_GUILESS_MAIN(TstZeiteingabe)

@@ -68,12 +68,8 @@ class TstZugaufgaben : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void vieleSaaten();
-    void artgrenzen_data();
-    void artgrenzen();
     void geskriptet_data();
     void geskriptet();
-    void zugtabelle_data();
-    void zugtabelle();
     void markierungen();
 };
 
@@ -98,23 +94,6 @@ void TstZugaufgaben::vieleSaaten() {
         QVERIFY2(std::abs(prozent - anteil[art]) < 0.6,
                  qPrintable(QStringLiteral("kind %1: %2 %").arg(art).arg(prozent)));
     }
-}
-
-// clang-format off
-void TstZugaufgaben::artgrenzen_data() {
-    QTest::addColumn<int>("wert"); // the value 1..100 drawn
-    QTest::addColumn<int>("art");
-    const int grenzen[][2] = {{1, 1}, {10, 1}, {11, 2}, {20, 2}, {21, 3}, {30, 3}, {31, 4}, {53, 4}, {54, 5}, {76, 5}, {77, 6}, {100, 6}};
-    for (const auto& g : grenzen) QTest::addRow("%d", g[0]) << g[0] << g[1];
-}
-// clang-format on
-
-void TstZugaufgaben::artgrenzen() {
-    QFETCH(int, wert);
-    test::ZufallsSkript skript;
-    skript.Werte({wert - 1});
-    QTEST(AufgabenartWaehlen(), "art");
-    QCOMPARE(skript.Grenzen(), std::vector<int>{100});
 }
 
 // The draws in their order: kind, the hours (again until they fit), the minutes (again
@@ -154,29 +133,6 @@ void TstZugaufgaben::geskriptet() {
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
-// The rows with something odd about them, and the first and the last.
-// clang-format off
-void TstZugaufgaben::zugtabelle_data() {
-    QTest::addColumn<int>("nummer");
-    QTest::addColumn<QString>("ueberschrift");
-    QTest::addColumn<QStringList>("zeilen");
-    QTest::newRow("1")  << 1  << "Belgien: #TGV-PSE#" << QStringList{"Max. erreichte Geschwindigkeit: #380,4 km/h#", "Höchste zulässige Geschwindigkeit: #300 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #270 km/h – 300 km/h#"};
-    QTest::newRow("12") << 12 << "Deutschland: #ICE-V#" << QStringList{"Max. erreichte Geschwindigkeit: #406,9,4 km/h#", "Höchste zulässige Geschwindigkeit: #350 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #350 km/h#"};
-    QTest::newRow("22") << 22 << "Frankreich: #TGV PSE#" << QStringList{"Max. erreichte Geschwindigkeit: #380,4 km/h#", "Höchste zulässige Geschwindigkeit: #300 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #270 km/h – 300 km/h"};
-    QTest::newRow("31") << 31 << "Italien: #Pendolino ETR 470#" << QStringList{"Max. erreichte Geschwindigkeit: #210 km/h#", "Höchste zulässige Geschwindigkeit: #000 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #200 km/h#"};
-    QTest::newRow("51") << 51 << "Österreich: #Railjet# (Modell)" << QStringList{"Max. erreichte Geschwindigkeit:", "Höchste zulässige Geschwindigkeit: #230 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #230 km/h#"};
-    QTest::newRow("53") << 53 << "Russland: #Velaro RUS# (Modell)" << QStringList{"Max. erreichte Geschwindigkeit:", "Höchste zulässige Geschwindigkeit: #230 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #230 km/h#"};
-    QTest::newRow("66") << 66 << "EU: #Eurostar#" << QStringList{"Max. erreichte Geschwindigkeit: #316 km/h#", "Höchste zulässige Geschwindigkeit: #300 km/h#", "Fahrplanmäßige Höchstgeschwindigkeit: #300 km/h#"};
-}
-// clang-format on
-
-void TstZugaufgaben::zugtabelle() {
-    QFETCH(int, nummer);
-    QTEST(Zug(nummer).Ueberschrift, "ueberschrift");
-    const std::array<QString, 3> zeilen = Geschwindigkeitszeilen(Zug(nummer));
-    QTEST((QStringList{zeilen[0], zeilen[1], zeilen[2]}), "zeilen");
-}
-
 // Every name and speed is marked red by a pair of '#', but for the one unclosed mark of
 // row 22; only rows 51 and 53 lack a first value.
 void TstZugaufgaben::markierungen() {
@@ -193,6 +149,12 @@ void TstZugaufgaben::markierungen() {
     }
     QCOMPARE(ungerade, QStringList{QStringLiteral("22/3")});
     QCOMPARE(ohneWert, (QStringList{QStringLiteral("51/1"), QStringLiteral("53/1")}));
+    // The odd values are the program's own.
+    QCOMPARE(Zug(12).Wert1, QStringLiteral("#406,9,4 km/h#"));
+    QCOMPARE(Zug(31).Wert2, QStringLiteral("#000 km/h#"));
+    QCOMPARE(Geschwindigkeitszeilen(Zug(51))[0], QStringLiteral("Max. erreichte Geschwindigkeit:"));
+    QCOMPARE(Geschwindigkeitszeilen(Zug(66))[2],
+             QStringLiteral("Fahrplanmäßige Höchstgeschwindigkeit: #300 km/h#"));
 }
 
 QTEST_MAIN(TstZugaufgaben)

@@ -41,42 +41,11 @@ class TstZeitachse : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { FarbenSetzen(); }
-    void orte_data();
-    void orte();
     void achse_data();
     void achse();
     void zeitmarke_data();
     void zeitmarke();
-    void fahrzeitpfeil();
 };
-
-// clang-format off
-void TstZeitachse::orte_data() {
-    QTest::addColumn<Zeitachsenart>("art");
-    QTest::addColumn<int>("stunden");
-    QTest::addColumn<int>("minuten");
-    QTest::addColumn<bool>("folgetag");
-    QTest::addColumn<float>("x");
-    const auto ein = Zeitachsenart::EinTag, zwei = Zeitachsenart::ZweiTage;
-    QTest::newRow("0 Uhr")               << ein  << 0  << 0  << false << -24.0f;
-    QTest::newRow("12 Uhr")              << ein  << 12 << 0  << false << 0.0f;
-    QTest::newRow("9:30")                << ein  << 9  << 30 << false << -5.0f;
-    QTest::newRow("22:59")               << ein  << 22 << 59 << false << 20.0f + 59.0f / 30;
-    QTest::newRow("erster Tag 3:00")     << zwei << 3  << 0  << false << -21.0f;
-    QTest::newRow("erster Tag 20:59")    << zwei << 20 << 59 << false << -4.0f + 59.0f / 60;
-    QTest::newRow("zweiter Tag 3:00")    << zwei << 3  << 0  << true  << 3.0f;
-    QTest::newRow("zweiter Tag 20:30")   << zwei << 20 << 30 << true  << 20.5f;
-}
-// clang-format on
-
-void TstZeitachse::orte() {
-    QFETCH(Zeitachsenart, art);
-    QFETCH(int, stunden);
-    QFETCH(int, minuten);
-    QFETCH(bool, folgetag);
-    QFETCH(float, x);
-    QVERIFY(std::abs(ZeitachseX(art, stunden, minuten, folgetag) - x) < 1e-5f);
-}
 
 // The trains' line (one tick an hour) and the worked examples' (one tick every half hour
 // on one day), at their heights.
@@ -172,25 +141,6 @@ void TstZeitachse::zeitmarke() {
     const int blaue = InDerSpalte(bild, x, hoehe - 0.2f, hoehe - 2.9f, blau);
     QVERIFY2(blaue > 15 && blaue < 45, qPrintable(QString::number(blaue)));
     QCOMPARE(InDerSpalte(bild, x, hoehe - 3.2f, hoehe - 4, blau), 0);
-}
-
-void TstZeitachse::fahrzeitpfeil() {
-    for (const QString& text : {QString(), QStringLiteral("7h 05min")}) {
-        QImage bild = Zeitleinwand();
-        {
-            QPainter canvas(&bild);
-            DrawFahrzeitpfeil(canvas, -7, -10, 4, text);
-        }
-        for (float x : {-9.0f, -3.0f, 3.5f})
-            QVERIFY(FarbeEtwa(bild, X(x), Y(-9.2f), blau));
-        QVERIFY(!FarbeEtwa(bild, X(-10.5f), Y(-9.2f), blau));
-        // Heads at both ends.
-        QVERIFY(FarbeEtwa(bild, X(-9.6f), Y(-9.2f) - 3, blau, 30));
-        QVERIFY(FarbeEtwa(bild, X(3.6f), Y(-9.2f) - 3, blau, 30));
-        const QRect tinte = Umriss(bild, Etwa(blau, 90), QRect(0, Y(-9.5f), 1000, 20));
-        QCOMPARE(tinte.isEmpty(), text.isEmpty());
-        if (!text.isEmpty()) QVERIFY(std::abs(tinte.center().x() - X(-3)) <= 2);
-    }
 }
 
 QTEST_MAIN(TstZeitachse)
