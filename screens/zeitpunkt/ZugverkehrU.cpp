@@ -123,15 +123,21 @@ void TfrmZugverkehr::ZugWaehlen() {
         m_zugbilder[static_cast<std::size_t>(n - 1)]->setVisible(n == m_bildnummer);
 }
 
-void TfrmZugverkehr::EingabePlatzieren() {
-    float x = m_mitte;
-    float y = -11;
-    if (m_aufgabe.Gesucht() != FahrzeitGesucht) {
-        x = m_aufgabe.Gesucht() == AnkunftGesucht ? m_ankunftX : m_abfahrtX;
-        y = 4;
+float TfrmZugverkehr::GesuchtX() const {
+    switch (m_aufgabe.Gesucht()) {
+    case FahrzeitGesucht:
+        return m_mitte;
+    case AnkunftGesucht:
+        return m_ankunftX;
+    default:
+        return m_abfahrtX;
     }
+}
+
+void TfrmZugverkehr::EingabePlatzieren() {
+    const float y = m_aufgabe.Gesucht() == FahrzeitGesucht ? -11.0f : 4.0f;
     int px = 0, py = 0;
-    WorldToPixel(x - Feldhalbe, y, px, py);
+    WorldToPixel(GesuchtX() - Feldhalbe, y, px, py);
     ui->edtEingabe->move(px + Paintboxrand, py);
 }
 
@@ -273,13 +279,8 @@ void TfrmZugverkehr::AufgabeZeichnen(QPainter& canvas) {
 
     if (!m_stand.aufgedeckt) return;
     // The wrong entry exactly as typed, where the field was.
-    float x = m_mitte, y = -11;
-    if (gesucht != FahrzeitGesucht) {
-        x = gesucht == AnkunftGesucht ? m_ankunftX : m_abfahrtX;
-        y = 3.5f;
-    }
-    TextCentre(canvas, ui->edtEingabe->text(), x, y, QColor::fromRgb(fbPink), ZeitachseSchrift,
-               true);
+    TextCentre(canvas, ui->edtEingabe->text(), GesuchtX(), gesucht == FahrzeitGesucht ? -11 : 3.5f,
+               QColor::fromRgb(fbPink), ZeitachseSchrift, true);
 }
 
 void TfrmZugverkehr::ZugdatenZeichnen(QPainter& canvas) {

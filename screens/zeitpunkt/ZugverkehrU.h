@@ -49,6 +49,7 @@ private:
 
     void NeueAufgabe(); // kind, times, train; the field placed, open and focused
     void ZugWaehlen();
+    float GesuchtX() const; // where the sought quantity belongs on the time line
     void EingabePlatzieren();
     void Eingabeaufforderung();
     void RundeZeigen();  // "Durchgang / limit"
