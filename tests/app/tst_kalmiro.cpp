@@ -2,14 +2,18 @@
 #include "app/Programm.h"
 #include "core/GlobaleU.h"
 #include "draw/KoordU.h"
+#include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
+#include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 using namespace kalmiro;
 
@@ -34,6 +38,7 @@ private Q_SLOTS:
     void aktivierungSetztStandards();
     void bildschirm1024();
     void verlauf();
+    void zugreisenGanzeSerie();
 
 private:
     std::unique_ptr<Programm> m_programm;
@@ -231,6 +236,31 @@ void TstKalmiro::verlauf() {
     }
     QCOMPARE(bild.pixelColor(3, 1), QColor(0, 0, 60));
     QCOMPARE(bild.pixelColor(3, 715), QColor(0, 0, 60 + 143));
+}
+
+// "Zugreisen" from the menu through the five rounds of a series to its evaluation.
+void TstKalmiro::zugreisenGanzeSerie() {
+    int runden = 0;
+    QString panel;
+    test::BeimNaechstenModal([&](QWidget& modal) {
+        auto* zug = qobject_cast<TfrmZugverkehr*>(&modal);
+        QVERIFY(zug);
+        zug->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(zug));
+        auto* feld = zug->findChild<TEdit*>(QStringLiteral("edtEingabe"));
+        auto* weiter = zug->findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+        while (weiter->isVisible() && runden < 10) {
+            ++runden;
+            test::Eintippen(*feld, zug->Aufgabe().Ergebnis);
+            if (weiter->isVisible()) weiter->click();
+        }
+        panel = test::Auswerten(*zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung")));
+        modal.close();
+    });
+    aktion(*m_haupt, "menZug")->trigger();
+    QCOMPARE(runden, 5);
+    QCOMPARE(panel, QStringLiteral("5,0 / 5"));
+    QVERIFY(m_haupt->isVisible());
 }
 
 KALMIRO_TEST_MAIN(TstKalmiro)
