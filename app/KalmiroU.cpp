@@ -27,7 +27,7 @@ void UhrAbbildungSetzen() { SetWorld(-10, 10, -10, 10, 0, 500, 0, 500); }
 
 TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmKalmiro>()),
-      m_timer1(new QTimer(this)) {
+      m_timer1(new TSekundentakt(this)) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach);
 
@@ -54,10 +54,8 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->menInfo, &QAction::triggered, this, &TfrmKalmiro::menInfoClick);
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    m_timer1->setSingleShot(true);
     connect(m_timer1, &QTimer::timeout, this, &TfrmKalmiro::Timer1Timer);
-    naechsterTick();
+    m_timer1->Starte();
 }
 
 TfrmKalmiro::~TfrmKalmiro() = default;
@@ -146,27 +144,10 @@ void TfrmKalmiro::pntUhrPaint(QPainter& canvas) {
     DrawClockHands(canvas, QColor(0, 0, 0), fbGrau128, fbPink, 7, 5, 3, Jetzt().time(), 0, 0, 7);
 }
 
-void TfrmKalmiro::Timer1Timer() {
-    ui->pntUhr->update();
-    naechsterTick();
-}
+void TfrmKalmiro::Timer1Timer() { ui->pntUhr->update(); }
 
 QString UhrzeitText(const QTime& zeit) {
     return zeit.toString(QStringLiteral("H:mm:ss")) + QStringLiteral(" Uhr");
-}
-
-int TickAbstand(const QTime& jetzt) {
-    // A few milliseconds past the full second, so a tick that comes a little early or a
-    // paint that comes a little late still reads the new second.
-    constexpr int nachlauf = 5;
-    const int ms = jetzt.isValid() ? jetzt.msec() : 0;
-    return 1000 - ms + nachlauf;
-}
-
-void TfrmKalmiro::naechsterTick() {
-    // A free-running 1000 ms interval drifts against the wall clock and would now and then
-    // skip a second; aim just past the next full second instead.
-    m_timer1->start(TickAbstand(Jetzt().time()));
 }
 
 } // namespace kalmiro

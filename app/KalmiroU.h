@@ -1,14 +1,13 @@
 #pragma once
 
 #include "platform/TForm.h"
+#include "platform/TSekundentakt.h"
 #include "screens/Fenster.h"
 
 #include <QImage>
 #include <memory>
 
 class QAction;
-class QTime;
-class QTimer;
 
 namespace Ui {
 class frmKalmiro;
@@ -46,7 +45,6 @@ private:
 
     void pntUhrPaint(QPainter& canvas);
     void Timer1Timer();
-    void naechsterTick();
 
     // Hides this window, shows the screen modally, shows this window again and,
     // unless told otherwise, puts the clock's world mapping back.
@@ -54,7 +52,7 @@ private:
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmKalmiro> ui;
-    QTimer* m_timer1;
+    TSekundentakt* m_timer1;
     QImage m_holz;
 };
 
@@ -63,8 +61,5 @@ void UhrAbbildungSetzen();
 
 // The time the clock shows, as a screen reader reads it: "14:05:09 Uhr".
 QString UhrzeitText(const QTime& zeit);
-
-// Milliseconds from now to the clock's next tick, just after the next full second.
-int TickAbstand(const QTime& jetzt);
 
 } // namespace kalmiro

@@ -40,9 +40,9 @@ template <class Bedingung> std::pair<int, int> ZiehPaarBis(int a, int b, Bedingu
     return {a, a};
 }
 
-void Addition(TZeitAufgabe& a) {
+void Addition(TZeitAufgabe& a, const Ziehbereiche& b) {
     const int stufe = a.Stufe;
-    std::tie(a.Stunden1, a.Stunden2) = ZiehPaarBis(1, 59, [stufe](int x, int y) {
+    std::tie(a.Stunden1, a.Stunden2) = ZiehPaarBis(1, b.SummandenStundenBis, [stufe](int x, int y) {
         const int s = x + y;
         switch (stufe) {
         case 1:
@@ -94,8 +94,8 @@ void Subtraktion(TZeitAufgabe& a) {
     a.Tage1 = a.Stufe == 4 ? 1 : 0;
 }
 
-void Multiplikation(TZeitAufgabe& a) {
-    const int k = a.k = Zieh(2, 6);
+void Multiplikation(TZeitAufgabe& a, const Ziehbereiche& b) {
+    const int k = a.k = b.Faktor != 0 ? b.Faktor : Zieh(2, b.FaktorBis);
     if (a.Stufe == 1) {
         a.Stunden1 = ZiehBis(1, 23, [k](int h) { return h * k <= 23; });
         a.Minuten1 = ZiehBis(1, 59, [k](int m) { return m * k <= 59; });
@@ -119,8 +119,8 @@ void Multiplikation(TZeitAufgabe& a) {
     }
 }
 
-void Division(TZeitAufgabe& a) {
-    const int k = a.k = Zieh(2, 10);
+void Division(TZeitAufgabe& a, const Ziehbereiche& b) {
+    const int k = a.k = Zieh(2, b.TeilerBis);
     const auto stundenMitRest = [k] {
         return ZiehBis(1, 24, [k](int h) { return h % k != 0 && h > k; });
     };
@@ -253,15 +253,17 @@ void Berechne(int art, TZeitAufgabe& a) {
     a.Erwartet = ErgebnisText(e.Tage, e.Stunden, e.Minuten, e.Sekunden);
 }
 
-TZeitAufgabe ErzeugeAufgabe(int art, int stufe) {
+TZeitAufgabe ErzeugeAufgabe(int art, int stufe) { return ErzeugeAufgabe(art, stufe, {}); }
+
+TZeitAufgabe ErzeugeAufgabe(int art, int stufe, const Ziehbereiche& bereiche) {
     art = std::clamp(art, ArtAddition, ArtDivision);
     TZeitAufgabe a;
     a.Stufe = std::clamp(stufe, 1, 4);
     switch (art) {
-    case ArtAddition: Addition(a); break;
+    case ArtAddition: Addition(a, bereiche); break;
     case ArtSubtraktion: Subtraktion(a); break;
-    case ArtMultiplikation: Multiplikation(a); break;
-    default: Division(a); break;
+    case ArtMultiplikation: Multiplikation(a, bereiche); break;
+    default: Division(a, bereiche); break;
     }
     Berechne(art, a);
     return a;

@@ -45,6 +45,15 @@ int ZieheStufe();
 // Codes out of range are taken as the nearest valid one.
 TZeitAufgabe ErzeugeAufgabe(int art, int stufe);
 
+// Where a screen draws its operands from other ranges than the exercises do.
+struct Ziehbereiche {
+    int SummandenStundenBis = 59; // addition: the hours of each summand from 1..this
+    int FaktorBis = 6;            // multiplication: k from 2..this
+    int Faktor = 0;               // multiplication: this k without a draw, if not 0
+    int TeilerBis = 10;           // division: k from 2..this
+};
+TZeitAufgabe ErzeugeAufgabe(int art, int stufe, const Ziehbereiche& bereiche);
+
 // Column arithmetic as a pupil works it: seconds first, carries, borrows or remainders
 // passed from column to column.
 Zeitmenge Addiere(int h1, int m1, int s1, int h2, int m2, int s2);

@@ -272,23 +272,15 @@ bool ZeichenErlaubt(const Umwandlungsaufgabe& aufgabe, QChar zeichen) {
 }
 
 Urteil Bewerte(Umwandlungsaufgabe& aufgabe, int& versuch, const QString& eingabe) {
-    const bool zweiter = versuch == 2;
-    if (eingabe == aufgabe.LoesungText) {
-        aufgabe.Geloest = true;
-        aufgabe.Aufgedeckt = false;
+    Aufgabenstand stand{versuch, false, false};
+    const Urteil urteil = Beurteile(stand, eingabe == aufgabe.LoesungText);
+    versuch = stand.versuch;
+    if (stand.Fertig()) {
+        aufgabe.Geloest = stand.geloest;
+        aufgabe.Aufgedeckt = stand.aufgedeckt;
         aufgabe.Offen = false;
-        versuch = 1;
-        return zweiter ? Urteil::RichtigBeimZweiten : Urteil::RichtigBeimErsten;
     }
-    if (!zweiter) {
-        versuch = 2;
-        return Urteil::FalschBeimErsten;
-    }
-    aufgabe.Geloest = false;
-    aufgabe.Aufgedeckt = true;
-    aufgabe.Offen = false;
-    versuch = 1;
-    return Urteil::FalschBeimZweiten;
+    return urteil;
 }
 
 namespace {

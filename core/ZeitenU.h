@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/UebungsprotokollU.h"
+
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -73,22 +75,9 @@ QString Aufgabentext(const Umwandlungsaufgabe& aufgabe);
 // A finished task with the answer its row shows: "2400 min = 40 h".
 QString Loesungssatz(const Umwandlungsaufgabe& aufgabe, const QString& antwort);
 
-// How an answer was judged.
-enum class Urteil {
-    RichtigBeimErsten,  // right at the first attempt: 1 point
-    RichtigBeimZweiten, // right at the second attempt: half a point
-    FalschBeimErsten,   // wrong, a second attempt follows
-    FalschBeimZweiten,  // wrong again, the answer is shown
-};
-
-// Judges a normalised entry against the task and moves it on: Geloest or Aufgedeckt
-// are set when the task is finished, and the task's own attempt number goes to 2
-// after a first wrong answer and back to 1 when the task is finished.
+// Judges a normalised entry against the task by the exercise protocol: Geloest or
+// Aufgedeckt are set when the task is finished, and the task's own attempt number goes
+// to 2 after a first wrong answer and back to 1 when the task is finished.
 Urteil Bewerte(Umwandlungsaufgabe& aufgabe, int& versuch, const QString& eingabe);
-
-// The points an answer earns.
-constexpr float PunkteFuer(Urteil u) {
-    return u == Urteil::RichtigBeimErsten ? 1.0f : u == Urteil::RichtigBeimZweiten ? 0.5f : 0.0f;
-}
 
 } // namespace kalmiro

@@ -121,7 +121,7 @@ void TfrmUebung::FormActivate() {
     Randomize();
     InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);
     FelderLeeren();
-    SerieZuruecksetzen();
+    SerieBeginnen();
     MaxanzahlArt = Rundenart;
     ui->lblAktVersuche->setText(QStringLiteral("0"));
     ui->lblAktPunkte->setText(QStringLiteral("0"));
@@ -168,14 +168,12 @@ void TfrmUebung::ZaehlerZeigen() {
 }
 
 bool TfrmUebung::RundeFertig() const {
-    return std::all_of(m_plaetze.begin(), m_plaetze.end(), [](const Platz& p) { return p.Fertig(); });
+    return std::all_of(m_plaetze.begin(), m_plaetze.end(),
+                       [](const Platz& p) { return p.stand.Fertig(); });
 }
 
-// Reached or passed: a limit lowered below the current round still ends the series.
-bool TfrmUebung::LetzteRunde() const { return Durchgang >= MaxDurchgaenge[Rundenart]; }
-
 void TfrmUebung::KnopfWaehlen() {
-    const bool auswerten = LetzteRunde() && RundeFertig();
+    const bool auswerten = AuswertungErreichbar(Durchgang, MaxDurchgaenge[Rundenart], RundeFertig());
     ui->btnWeiter->setVisible(!auswerten);
     ui->btnAuswertung->setVisible(auswerten);
 }
@@ -190,52 +188,40 @@ void TfrmUebung::edtChange() { Anzeige(TippText, fbBraun); }
 void TfrmUebung::edtExit(int i) {
     TEdit* feld = m_felder[static_cast<std::size_t>(i)];
     Platz& platz = m_plaetze[static_cast<std::size_t>(i)];
-    if (feld->text().isEmpty() || platz.Fertig()) return;
+    if (!WirdBeurteilt(platz.stand, feld->text().isEmpty(), true)) return;
 
     const QString normal = OhneFuehrendeNullen(feld->text());
     feld->setText(normal);
     platz.antwort = ZeichenEntfernen(normal, u' ').left(KurzText20);
     const TZeitAufgabe& aufgabe = m_aufgaben[static_cast<std::size_t>(i)];
-    const bool richtig = platz.antwort == OhneFuehrendeNullen(aufgabe.Erwartet);
-
     // The attempt belongs to the task: a first wrong answer elsewhere, left pending,
     // does not make this answer a second attempt.
-    if (!richtig && platz.versuch == 1) {
+    const Urteil urteil =
+        Beurteile(platz.stand, platz.antwort == OhneFuehrendeNullen(aufgabe.Erwartet));
+    Anrechnen(urteil, platz.stand);
+    ui->lblAktVersuche->setText(QString::number(Versuche));
+    switch (urteil) {
+    case Urteil::FalschBeimErsten:
         Anzeige(QStringLiteral("Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und "
                                "versuche es noch einmal."),
                 fbPink);
-        platz.versuch = 2;
-        Versuch = 2;
-        ++GesamtVersuche;
-        ++Versuche;
-        ui->lblAktVersuche->setText(QString::number(Versuche));
         feld->setFocus();
         return;
-    }
-    if (!richtig) {
+    case Urteil::FalschBeimZweiten:
         Anzeige(QStringLiteral("Deine Eingabe ist leider wieder falsch!\rDas Ergebnis lautet ") +
                     EinheitenLeerzeichen(aufgabe.Erwartet) +
                     QStringLiteral("!\rVergleiche das Ergebnis mit deiner Eingabe und überlege, "
                                    "warum du den Fehler begangen hast!"),
                 fbPink);
-        platz.gezeigt = true;
-    } else if (platz.versuch == 1) {
+        break;
+    case Urteil::RichtigBeimErsten:
         Anzeige(QStringLiteral("Bravo deine Eingabe ist richtig!"), fbKornblau);
-        platz.richtig = true;
-        Punkte += 1.0f;
-        GesamtPunkte += 1.0f;
-    } else {
+        break;
+    case Urteil::RichtigBeimZweiten:
         Anzeige(QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"), fbKornblau);
-        platz.richtig = true;
-        Punkte += 0.5f;
-        GesamtPunkte += 0.5f;
+        break;
     }
-    platz.versuch = 1;
-    Versuch = 1;
     feld->hide();
-    ++Versuche;
-    ++GesamtVersuche;
-    ui->lblAktVersuche->setText(QString::number(Versuche));
     ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
     KnopfWaehlen();
     NeuZeichnen();
@@ -244,44 +230,38 @@ void TfrmUebung::edtExit(int i) {
 void TfrmUebung::btnWeiterClick() {
     // In the last round a pending answer counts as missing too: the round must be
     // finished before the series can end.
-    const bool letzte = LetzteRunde();
+    const int grenze = MaxDurchgaenge[Rundenart];
+    const bool letzte = LetzteRunde(Durchgang, grenze);
     int fehlend = 0;
     TEdit* erstes = nullptr;
     for (std::size_t i = 0; i < m_felder.size(); ++i) {
-        const bool fehlt = letzte ? !m_plaetze[i].Fertig() : m_felder[i]->text().isEmpty();
-        if (!fehlt) continue;
+        const bool leer = m_felder[i]->text().isEmpty();
+        if (WeiterHindernis(m_plaetze[i].stand, leer, letzte) == Hindernis::Keins) continue;
         ++fehlend;
         if (!erstes) erstes = m_felder[i];
     }
-    if (fehlend > 0) {
+    switch (WeiterEntscheiden(Durchgang, grenze, fehlend)) {
+    case Weiterschritt::Aufgehalten:
         Meldung(QStringLiteral("Es fehlen noch ") + QString::number(fehlend) +
                 QStringLiteral(" Einträge!"));
         erstes->setFocus();
         return;
-    }
-    if (letzte) {
+    case Weiterschritt::Auswerten:
         KnopfWaehlen();
         return;
+    case Weiterschritt::NaechsteRunde:
+        ++Durchgang;
+        Versuche = 0;
+        Punkte = 0;
+        RundeBeginnen();
+        return;
     }
-    ++Durchgang;
-    Versuche = 0;
-    Punkte = 0;
-    RundeBeginnen();
 }
 
 void TfrmUebung::btnAuswertungClick() {
     if (m_fenster.frmAuswertung) m_fenster.frmAuswertung->ZeigeModal();
-    SerieZuruecksetzen();
+    SerieBeginnen();
     RundeBeginnen();
-}
-
-void TfrmUebung::SerieZuruecksetzen() {
-    Versuche = 0;
-    Versuch = 1;
-    Punkte = 0;
-    GesamtPunkte = 0;
-    GesamtVersuche = 0;
-    Durchgang = 1;
 }
 
 void TfrmUebung::RundeBeginnen() {
@@ -339,10 +319,10 @@ void TfrmUebung::ZeichneAufgabe(QPainter& canvas, int i) {
         break;
     }
     DrawLine(canvas, 3, Schwarz, cx + 1.5f, cy - 5, cx + 11.5f, cy - 5, 1);
-    if (platz.richtig)
+    if (platz.stand.geloest)
         Zeile(canvas, a.ErgebnisTage, a.ErgebnisStunden, a.ErgebnisMinuten, a.ErgebnisSekunden, cx,
               cy - 5.2f, Navy);
-    else if (platz.gezeigt)
+    else if (platz.stand.aufgedeckt)
         TextLeft(canvas, platz.antwort, cx + 4, cy - 5.2f, Rot, Schriftgroesse, true);
 }
 
@@ -351,12 +331,12 @@ QString TfrmUebung::Vorgelesen() const {
     for (std::size_t i = 0; i < m_aufgaben.size(); ++i) {
         const Platz& platz = m_plaetze[i];
         QString text = QStringLiteral("%1. Beispiel: ").arg(i + 1) + Aufgabentext(Art(), m_aufgaben[i]);
-        if (platz.richtig)
+        if (platz.stand.geloest)
             text += QStringLiteral(" = ") + EinheitenLeerzeichen(m_aufgaben[i].Erwartet) +
                     QStringLiteral(", richtig");
-        else if (platz.gezeigt)
+        else if (platz.stand.aufgedeckt)
             text += QStringLiteral(", deine Eingabe ") + platz.antwort + QStringLiteral(", falsch");
-        else if (platz.versuch == 2)
+        else if (platz.stand.versuch == 2)
             text += QStringLiteral(", erster Versuch falsch");
         bloecke << text;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/UebungsprotokollU.h"
 #include "core/ZeitaufgabenU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
@@ -40,13 +41,11 @@ protected:
     void FormPaint(QPainter& canvas) override;
 
 private:
-    // A task position moves from open to pending (one wrong answer) to final.
+    // A task position moves from open to pending (one wrong answer) to final; after two
+    // wrong answers the last answer is drawn in red.
     struct Platz {
-        bool richtig = false; // answer accepted
-        bool gezeigt = false; // two wrong answers; the last answer is drawn in red
-        int versuch = 1;      // the attempt the next answer at this position counts as
-        QString antwort;      // the last answer, normalised, without blanks
-        bool Fertig() const { return richtig || gezeigt; }
+        Aufgabenstand stand;
+        QString antwort; // the last answer, normalised, without blanks
     };
 
     void edtChange();
@@ -57,12 +56,10 @@ private:
 
     void Runde();           // new tasks, title, fields placed
     void RundeBeginnen();   // a fresh round shown: open fields, counters, focus
-    void SerieZuruecksetzen(); // counters of a new series, round 1
     void FelderLeeren();    // all fields shown and empty, all positions open
     void ZaehlerZeigen();   // the three boxes at the bottom
     void KnopfWaehlen();    // "Auswertung" in the place of "Weiter" once the series is done
     bool RundeFertig() const;
-    bool LetzteRunde() const;
     void Anzeige(const QString& text, Farbe farbe);
     void ZeichneAufgabe(QPainter& canvas, int i);
     // The drawn blocks as a screen reader reads them, one a line.

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "core/FarbenU.h"
+#include "core/UebungsprotokollU.h"
+#include "core/ZugaufgabenU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
 
+#include <QString>
+#include <array>
 #include <memory>
+
+class QLabel;
 
 namespace Ui {
 class frmZugverkehr;
@@ -11,18 +18,54 @@ class frmZugverkehr;
 
 namespace kalmiro {
 
+// The embedded photograph of train n (1..66).
+QString ZugbildPfad(int nummer);
+
+// Train-journey exercises: a time line with departure, arrival and travel time, one of
+// them withheld and typed into a field on the line; one task a round, a train picture
+// and its data beside it.
 class TfrmZugverkehr : public TForm {
     Q_OBJECT
 public:
     explicit TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent = nullptr);
     ~TfrmZugverkehr() override;
 
+    const TZugaufgabe& Aufgabe() const { return m_aufgabe; }
+    const Aufgabenstand& Stand() const { return m_stand; }
+    int Bildnummer() const { return m_bildnummer; }
+    // The picture components img01..img66 in their order.
+    const std::array<QLabel*, AnzahlZuege>& Zugbilder() const { return m_zugbilder; }
+
 protected:
     void FormActivate() override;
 
 private:
+    void pntPaint(QPainter& canvas);
+    void edtEingabeChange();
+    void edtEingabeExit();
+    void btnWeiterClick();
+    void btnAuswertungClick();
+    void menMaxanzahlClick();
+
+    void NeueAufgabe(); // kind, times, train; the field placed, open and focused
+    void ZugWaehlen();
+    float GesuchtX() const; // where the sought quantity belongs on the time line
+    void EingabePlatzieren();
+    void Eingabeaufforderung();
+    void RundeZeigen();  // "Durchgang / limit"
+    void KnopfWaehlen(); // "Auswertung" in the place of "Weiter" once the series is done
+    void Anzeige(const QString& text, Farbe farbe);
+    void AufgabeZeichnen(QPainter& canvas);
+    void ZugdatenZeichnen(QPainter& canvas);
+
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZugverkehr> ui;
+    std::array<QLabel*, AnzahlZuege> m_zugbilder{};
+    TZugaufgabe m_aufgabe;
+    Aufgabenstand m_stand;
+    int m_bildnummer = 1;
+    // Places on the time line, fixed with the task.
+    float m_abfahrtX = 0, m_ankunftX = 0, m_mitte = 0;
 };
 
 } // namespace kalmiro

@@ -1,7 +1,10 @@
 #include "screens/zeitzonen/Zonenauswahl.h"
 
 #include "core/GlobaleU.h"
+#include "core/ZonenU.h"
 #include "ui_Zonenauswahl.h"
+
+#include <QStyle>
 
 namespace kalmiro {
 
@@ -9,14 +12,32 @@ TfrmZonenauswahl::TfrmZonenauswahl(const Fensterverbund& fenster, QWidget* paren
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZonenauswahl>()) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach);
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { Schliesse(Ergebnis::Ok); });
+    // The first item is chosen until the pupil picks another.
+    ui->grpAuswahl->SetzeItemIndex(0);
+    ui->btnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    connect(ui->grpAuswahl, &TRadioGroup::Click, this, &TfrmZonenauswahl::grpAuswahlClick);
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfrmZonenauswahl::btnOkClick);
 }
 
 TfrmZonenauswahl::~TfrmZonenauswahl() = default;
 
+// A dialog keeps its size: it is centred, never maximised.
 void TfrmZonenauswahl::FormActivate() {
     ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    // The item shown is the one OK hands over, whoever set the choice last.
+    if (ZonenEintrag(ZonenAuswahl) < 0) ZonenAuswahl = ZonenCode(0);
+    ui->grpAuswahl->SetzeItemIndex(ZonenEintrag(ZonenAuswahl));
+}
+
+void TfrmZonenauswahl::grpAuswahlClick() {
+    ZonenAuswahl = ZonenCode(ui->grpAuswahl->ItemIndex());
+}
+
+void TfrmZonenauswahl::btnOkClick() {
+    // An item reached with the arrow keys counts as clicked.
+    grpAuswahlClick();
+    GewaehlteZone = ZonenAuswahl;
+    Schliesse(Ergebnis::Ok);
 }
 
 } // namespace kalmiro

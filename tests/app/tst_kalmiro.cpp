@@ -2,8 +2,11 @@
 #include "app/Programm.h"
 #include "core/GlobaleU.h"
 #include "draw/KoordU.h"
+#include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
+#include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zugangspruefung.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 using namespace kalmiro;
 
@@ -41,6 +45,7 @@ private Q_SLOTS:
     void menueMitTastatur();
     void beendenMitTastatur();
     void scharfBeiDoppelterAufloesung();
+    void zugreisenGanzeSerie();
 
 private:
     std::unique_ptr<Programm> m_programm;
@@ -306,6 +311,31 @@ void TstKalmiro::scharfBeiDoppelterAufloesung() {
                                 test::Strichprobe{linie, Qt::Vertical, QColor(0, 0, 0), 1});
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     }
+}
+
+// "Zugreisen" from the menu through the five rounds of a series to its evaluation.
+void TstKalmiro::zugreisenGanzeSerie() {
+    int runden = 0;
+    QString panel;
+    test::BeimNaechstenModal([&](QWidget& modal) {
+        auto* zug = qobject_cast<TfrmZugverkehr*>(&modal);
+        QVERIFY(zug);
+        zug->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(zug));
+        auto* feld = zug->findChild<TEdit*>(QStringLiteral("edtEingabe"));
+        auto* weiter = zug->findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+        while (weiter->isVisible() && runden < 10) {
+            ++runden;
+            test::Eintippen(*feld, zug->Aufgabe().Ergebnis);
+            if (weiter->isVisible()) weiter->click();
+        }
+        panel = test::Auswerten(*zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung")));
+        modal.close();
+    });
+    aktion(*m_haupt, "menZug")->trigger();
+    QCOMPARE(runden, 5);
+    QCOMPARE(panel, QStringLiteral("5,0 / 5"));
+    QVERIFY(m_haupt->isVisible());
 }
 
 KALMIRO_TEST_MAIN(TstKalmiro)

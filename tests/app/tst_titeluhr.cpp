@@ -15,10 +15,6 @@ using namespace kalmiro::test;
 
 namespace {
 
-const QColor grau128(128, 128, 128);
-const QColor grau240(240, 240, 240);
-const QColor pink(255, 0, 102);
-
 QDateTime Um(int h, int m, int s, int ms) { return QDateTime(QDate(2024, 3, 14), QTime(h, m, s, ms)); }
 
 // The pixel at a distance from the centre of the paint box, clockwise from twelve.
@@ -27,22 +23,6 @@ QPoint Bei(double grad, double abstand) { return Richtung({250, 250}, grad, abst
 bool Ist(const QImage& bild, QPoint p, const QColor& farbe) {
     return FarbeEtwa(bild, p.x(), p.y(), farbe);
 }
-
-// Counts the paints of a widget and where they went.
-class Malzaehler : public QObject {
-public:
-    int anzahl = 0;
-    QRegion bereich;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
-            ++anzahl;
-            bereich += static_cast<QPaintEvent*>(e)->region();
-        }
-        return false;
-    }
-};
 
 } // namespace
 

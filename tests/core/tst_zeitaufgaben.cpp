@@ -1,5 +1,6 @@
 #include "core/ZeitaufgabenU.h"
 #include "core/ZufallU.h"
+#include "tests/support/Aufgabenliste.h"
 
 #include <QTest>
 #include <array>
@@ -121,19 +122,6 @@ QString Fehler(int art, const TZeitAufgabe& a) {
     return {};
 }
 
-QString Beschreibung(const TZeitAufgabe& a) {
-    return QStringLiteral("level %1: %2d %3h %4min %5s | %6h %7min %8s | k %9 -> %10")
-        .arg(a.Stufe)
-        .arg(a.Tage1)
-        .arg(a.Stunden1)
-        .arg(a.Minuten1)
-        .arg(a.Sekunden1)
-        .arg(a.Stunden2)
-        .arg(a.Minuten2)
-        .arg(a.Sekunden2)
-        .arg(a.k)
-        .arg(a.Erwartet);
-}
 
 void ArtUndStufe() {
     QTest::addColumn<int>("art");
@@ -174,7 +162,7 @@ void TstZeitaufgaben::hunderttausendAufgaben() {
         const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
         QCOMPARE(a.Stufe, stufe);
         const QString fehler = Fehler(art, a);
-        if (!fehler.isEmpty()) QFAIL(qPrintable(fehler + QStringLiteral(": ") + Beschreibung(a)));
+        if (!fehler.isEmpty()) QFAIL(qPrintable(fehler + QStringLiteral(": ") + test::Beschreibung(a)));
     }
 }
 
@@ -197,7 +185,7 @@ void TstZeitaufgaben::endetAuchBeiStarrerQuelle() {
     QFETCH(int, wert);
     Skript skript(wert);
     const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
-    QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + Beschreibung(a)));
+    QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + test::Beschreibung(a)));
 }
 
 void TstZeitaufgaben::spaltenrechnung_data() {
@@ -222,15 +210,7 @@ void TstZeitaufgaben::spaltenrechnung() {
     QFETCH(int, art);
     QFETCH(QList<int>, operanden);
     QFETCH(QString, erwartet);
-    TZeitAufgabe a;
-    a.Tage1 = operanden[0];
-    a.Stunden1 = operanden[1];
-    a.Minuten1 = operanden[2];
-    a.Sekunden1 = operanden[3];
-    a.Stunden2 = operanden[4];
-    a.Minuten2 = operanden[5];
-    a.Sekunden2 = operanden[6];
-    a.k = operanden[7];
+    TZeitAufgabe a = test::AufgabeAus(operanden);
     Berechne(art, a);
     QCOMPARE(a.Erwartet, erwartet);
 }

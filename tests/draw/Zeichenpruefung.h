@@ -14,6 +14,10 @@ inline const QColor schwarz(0, 0, 0);
 inline const QColor weiss(255, 255, 255);
 inline const QColor rot(255, 0, 0);
 inline const QColor blau(0, 0, 255);
+// Colours of the program's palette that clocks and texts are drawn in.
+inline const QColor pink(255, 0, 102);
+inline const QColor grau128(128, 128, 128);
+inline const QColor grau240(240, 240, 240);
 
 // A white canvas to draw on.
 inline QImage Leinwand(int breite, int hoehe) {

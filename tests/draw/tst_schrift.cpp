@@ -16,7 +16,6 @@ using namespace kalmiro;
 using namespace kalmiro::test;
 
 namespace {
-const QColor pink(255, 0, 102);
 
 int Weite(const QString& text, int groesse, bool fett) {
     return QFontMetrics(Arial(groesse, fett)).horizontalAdvance(text);

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
 #include <QImage>
+#include <QObject>
+#include <QPaintEvent>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -69,5 +73,21 @@ QRect Umriss(const QImage& bild, const std::function<bool(const QColor&)>& passt
 QString BildFehler(const QString& pfad, QSize groesse);
 // The embedded pictures of a group, e.g. ":/bilder/uhr/holz.png", sorted.
 QStringList BilderDerGruppe(const QString& gruppe);
+
+// Counts the paints of a widget it is installed on, and where they went.
+class Malzaehler : public QObject {
+public:
+    int anzahl = 0;
+    QRegion bereich;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            ++anzahl;
+            bereich += static_cast<QPaintEvent*>(e)->region();
+        }
+        return false;
+    }
+};
 
 } // namespace kalmiro::test

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/ZeiteingabeU.h"
+
+#include <QString>
+#include <array>
+
+namespace kalmiro {
+
+// The train-journey tasks: a departure and an arrival time of day and the travel time
+// between them, one of the three withheld. Kinds 1..3 stay within one day, 4..6 run
+// overnight to the following day.
+inline constexpr int FahrzeitGesucht = 1;
+inline constexpr int AnkunftGesucht = 2;
+inline constexpr int AbfahrtGesucht = 3;
+inline constexpr int ErsteNachtart = 4;
+
+struct TZugaufgabe {
+    int Aufgabenart = FahrzeitGesucht;
+    int AbfahrtStunde = 0, AbfahrtMinute = 0;
+    int AnkunftStunde = 0, AnkunftMinute = 0;
+    int FahrzeitStunden = 0, FahrzeitMinuten = 0;
+    QString Ergebnis; // the expected answer, at most 20 characters
+
+    bool UeberNacht() const { return Aufgabenart >= ErsteNachtart; }
+    // What is sought: FahrzeitGesucht, AnkunftGesucht or AbfahrtGesucht.
+    int Gesucht() const { return (Aufgabenart - 1) % 3 + 1; }
+    // The form of the answer: a duration for the travel time, else a time of day.
+    Zeitform Form() const {
+        return Gesucht() == FahrzeitGesucht ? Zeitform::Zeitdauer : Zeitform::Uhrzeit;
+    }
+};
+
+// The kind of the next task: 10 % each within one day, 23, 23 and 24 % overnight.
+int AufgabenartWaehlen();
+
+// The hours, then the minutes of departure and arrival for the task's kind, drawn again
+// until they fit: within one day the arrival hour more than five above the departure
+// hour; overnight any hours from 3 to 20; the two minutes always differ.
+void ZeitenWaehlen(TZugaufgabe& a);
+
+// The travel time and the expected answer of a task whose times are set.
+void FahrzeitUndErgebnis(TZugaufgabe& a);
+
+// A whole new task, drawing the kind first and then the times.
+TZugaufgabe NeueZugaufgabe();
+
+// The trains shown beside the tasks. A '#' switches the text between black and red.
+struct TZugdaten {
+    QString Ueberschrift;
+    QString Wert1; // may be empty
+    QString Wert2;
+    QString Wert3;
+};
+
+inline constexpr int AnzahlZuege = 66;
+
+// Row n of the train table, 1..66 like the pictures img01..img66.
+const TZugdaten& Zug(int nummer);
+
+// The three speed lines of a train as they are drawn.
+std::array<QString, 3> Geschwindigkeitszeilen(const TZugdaten& zug);
+
+} // namespace kalmiro

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPainter;
+
+namespace kalmiro {
+
+// Time lines in world units of the module-level mapping (KoordU), from x = -24 to 24.
+// One day runs from 0 Uhr at -24 to 24 Uhr at 24, two units an hour; two days put the
+// midnight between them at 0, one unit an hour.
+enum class Zeitachsenart { EinTag, ZweiTage };
+
+// The x of h:m on the time line; on the two-day line, folgetag puts it after midnight.
+float ZeitachseX(Zeitachsenart art, int stunden, int minuten, bool folgetag = false);
+
+// The axis at height a, its ticks every teilung units (those at multiples of 6 major and
+// blue), and the hour labels one unit below it, "24 Uhr" ending at the right edge.
+void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung);
+
+// A time mark for h:m at x on the axis at height a: the clock six units above the axis,
+// an arrow in farbe from under the clock down onto the axis, the time above the clock in
+// farbe, and the dotted drop line three units below the axis. An empty text writes h:mm;
+// a computed result may be written beside the clock's own time.
+void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minuten,
+                   const QColor& farbe, const QString& text = {});
+
+// The dotted blue drop line at x from von down to bis.
+void DrawLotlinie(QPainter& canvas, float x, float von, float bis);
+
+// The travel time between two marks: a blue double arrow 2.2 units below the axis at
+// height a, and its text (none if empty) centred under it.
+void DrawFahrzeitpfeil(QPainter& canvas, float hoehe, float x1, float x2, const QString& text);
+
+// The size of every text of a time line, in points.
+inline constexpr int ZeitachseSchrift = 12;
+
+} // namespace kalmiro

@@ -1,0 +1,240 @@
+#include "draw/SchriftU.h"
+#include "screens/dialoge/InformationenU.h"
+#include "tests/draw/Zeichenpruefung.h"
+#include "tests/support/Bildpruefung.h"
+#include "tests/support/Testmain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+using namespace kalmiro;
+
+namespace {
+
+struct Bild {
+    const char* name;
+    int seite;
+    QRect ort;
+};
+
+// clang-format off
+// The pictures, their page and their box.
+const Bild bilder[] = {
+    {"img01", 1, {584, 24, 140, 177}},
+    {"img02", 1, {776, 168, 203, 143}},
+    {"img03", 1, {648, 312, 112, 86}},
+    {"img04", 1, {832, 344, 160, 163}},
+    {"img05", 1, {744, 544, 148, 154}},
+    {"img06", 2, {856, 16, 141, 176}},
+    {"img07", 2, {696, 120, 120, 120}},
+    {"img08", 2, {880, 216, 113, 209}},
+    {"img09", 2, {768, 336, 102, 211}},
+    {"img10", 2, {872, 464, 147, 175}},
+    {"img11", 2, {728, 560, 144, 98}},
+};
+// clang-format on
+
+const QString titel[] = {
+    {}, QStringLiteral("Geschichte der Zeitmaße"), QStringLiteral("Entwicklung der Zeitmaße")};
+
+struct Fenster {
+    Fensterverbund verbund;
+    TfrmInformation w{verbund};
+
+    void Oeffnen() {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+    void Menue(const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); }
+    QLabel* bild(const char* name) { return w.findChild<QLabel*>(QLatin1String(name)); }
+    // The pictures shown, in the order of the table.
+    QStringList Sichtbar() {
+        QStringList namen;
+        for (const Bild& b : bilder)
+            if (bild(b.name)->isVisible()) namen << QLatin1String(b.name);
+        return namen;
+    }
+    // The drawn lines alone, without the pictures over them.
+    QImage Text() {
+        QImage text = test::Leinwand(1016, 722);
+        w.Client()->render(&text, {}, {}, QWidget::DrawWindowBackground);
+        return text;
+    }
+};
+
+// What a pupil should see of a page: its caption and exactly its pictures, in place.
+void PruefeSeite(Fenster& f, int seite) {
+    QCOMPARE(f.w.windowTitle(), titel[seite]);
+    QStringList erwartet;
+    for (const Bild& b : bilder)
+        if (b.seite == seite) erwartet << QLatin1String(b.name);
+    QCOMPARE(f.Sichtbar(), erwartet);
+    for (const Bild& b : bilder)
+        QCOMPARE(f.bild(b.name)->geometry(), b.ort);
+}
+
+int Breite(const QString& zeile) {
+    QImage leer(1, 1, QImage::Format_ARGB32);
+    QPainter canvas(&leer);
+    return TextWidthMarked(canvas, QString(zeile).remove(u'#'), 12, true);
+}
+
+bool Schwarz(const QColor& c) {
+    return c.lightness() < 60;
+}
+
+} // namespace
+
+class TstInformation : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void aufbau();
+    void seiten_data();
+    void seiten();
+    void jedeOeffnungBeginntAufSeite1();
+    void zeilen_data();
+    void zeilen();
+    void farben_data();
+    void farben();
+};
+
+void TstInformation::aufbau() {
+    Fenster f;
+    QCOMPARE(f.w.objectName(), QStringLiteral("frmInformation"));
+    QCOMPARE(f.w.windowTitle(), QStringLiteral("Informationen"));
+    QCOMPARE(f.w.ClientGroesse(), QSize(1016, 722));
+    QCOMPARE(f.w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+             Qt::WindowCloseButtonHint);
+    QStringList menue;
+    for (const QAction* a : f.w.menuBar()->actions())
+        menue << a->objectName() + QLatin1Char(' ') + a->text();
+    QCOMPARE(menue, (QStringList{QStringLiteral("menSchliessen Schließen"),
+                                 QStringLiteral("menGeschichte Geschichte"),
+                                 QStringLiteral("menMessgeraete Messgeräte")}));
+    for (const Bild& b : bilder) {
+        QLabel* bild = f.bild(b.name);
+        QVERIFY2(bild, b.name);
+        // Each picture fills its box; the second page waits hidden.
+        QCOMPARE(bild->pixmap().size(), b.ort.size());
+        QCOMPARE(bild->isHidden(), b.seite == 2);
+    }
+    QVERIFY(f.bild("img07")->hasScaledContents());
+    f.Oeffnen();
+    QCOMPARE(f.w.Client()->palette().color(QPalette::Window), QColor(255, 255, 255));
+}
+
+void TstInformation::seiten_data() {
+    QTest::addColumn<QStringList>("menue");
+    QTest::addColumn<int>("seite");
+    QTest::newRow("geöffnet") << QStringList{} << 1;
+    QTest::newRow("Messgeräte") << QStringList{"menMessgeraete"} << 2;
+    QTest::newRow("Messgeräte, Geschichte") << QStringList{"menMessgeraete", "menGeschichte"} << 1;
+}
+
+void TstInformation::seiten() {
+    QFETCH(QStringList, menue);
+    QFETCH(int, seite);
+    Fenster f;
+    f.Oeffnen();
+    for (const QString& m : menue)
+        f.Menue(qPrintable(m));
+    PruefeSeite(f, seite);
+    // Painting twice decides nothing: what the menu showed stays shown.
+    f.w.SofortZeichnen();
+    f.w.SofortZeichnen();
+    PruefeSeite(f, seite);
+    test::Tour(test::Aufnahme(f.w), QStringLiteral("information_seite%1").arg(seite));
+}
+
+void TstInformation::jedeOeffnungBeginntAufSeite1() {
+    Fenster f;
+    f.Oeffnen();
+    const QImage ersteSeite = f.Text();
+    f.Menue("menMessgeraete");
+    f.Menue("menSchliessen");
+    QVERIFY(!f.w.isVisible());
+    f.Oeffnen();
+    PruefeSeite(f, 1);
+    QCOMPARE(f.Text(), ersteSeite);
+}
+
+void TstInformation::zeilen_data() {
+    QTest::addColumn<int>("seite");
+    QTest::addColumn<int>("nummer");
+    for (int seite : {1, 2})
+        for (int i = 0; i < static_cast<int>(Seitenzeilen(seite).size()); ++i)
+            QTest::addRow("Seite %d, y %d", seite, Seitenzeilen(seite)[i].y) << seite << i;
+}
+
+// Every line ends before whatever stands beside it (a picture, a piece of text on the
+// same line) and inside the window, and is drawn where it was measured.
+void TstInformation::zeilen() {
+    QFETCH(int, seite);
+    QFETCH(int, nummer);
+    Fenster f;
+    f.Oeffnen();
+    if (seite == 2) f.Menue("menMessgeraete");
+    const Infozeile& z = Seitenzeilen(seite)[nummer];
+    const QString text = QString::fromUtf16(z.text);
+    const int hoehe = QFontMetrics(Arial(12, true)).height();
+    const int ende = z.x + Breite(text);
+    int grenze = f.w.ClientGroesse().width();
+    for (const Bild& b : bilder)
+        if (b.seite == seite && b.ort.top() < z.y + hoehe && b.ort.bottom() >= z.y)
+            grenze = std::min(grenze, b.ort.left());
+    for (const Infozeile& n : Seitenzeilen(seite))
+        if (n.x > z.x && std::abs(n.y - z.y) < hoehe) grenze = std::min(grenze, n.x);
+    QVERIFY2(
+        ende < grenze,
+        qPrintable(QStringLiteral("ends at %1, beside it %2: %3").arg(ende).arg(grenze).arg(text)));
+
+    const QRect tinte =
+        test::Umriss(f.Text(), test::Tinte, QRect(z.x, z.y + 3, grenze - z.x, hoehe - 6));
+    QVERIFY(tinte.left() >= z.x && tinte.left() <= z.x + 2);
+    QVERIFY2(tinte.right() < ende && tinte.right() >= ende - 4,
+             qPrintable(QStringLiteral("ink to %1, measured %2").arg(tinte.right()).arg(ende)));
+}
+
+void TstInformation::farben_data() {
+    QTest::addColumn<int>("seite");
+    QTest::addColumn<QPoint>("ort");
+    QTest::addColumn<QString>("davor");
+    QTest::addColumn<QString>("markiert");
+    QTest::addColumn<QColor>("farbe");
+    // clang-format off
+    QTest::newRow("Überschrift") << 1 << QPoint(10, 20) << "" << "Was ist Zeit?" << test::blau;
+    QTest::newRow("Markierung im Satz") << 1 << QPoint(10, 440) << "Zyklus der " << "Mondphasen" << test::rot;
+    QTest::newRow("Überschrift vor Gnomon") << 1 << QPoint(10, 550) << "" << "Der Schattenstab bzw. –zeiger" << test::blau;
+    QTest::newRow("Gnomon") << 1 << QPoint(250, 550) << "(" << "Gnomon" << test::rot;
+    QTest::newRow("Definition in Rot") << 2 << QPoint(10, 640) << "" << "Definition von 1 Sekunde" << test::rot;
+    // clang-format on
+}
+
+// The marked words carry the highlight, the words before them are black.
+void TstInformation::farben() {
+    QFETCH(int, seite);
+    QFETCH(QPoint, ort);
+    QFETCH(QString, davor);
+    QFETCH(QString, markiert);
+    QFETCH(QColor, farbe);
+    Fenster f;
+    f.Oeffnen();
+    if (seite == 2) f.Menue("menMessgeraete");
+    const QImage text = f.Text();
+    const int von = ort.x() + Breite(davor);
+    const int bis = von + Breite(markiert);
+    const QRect farbig = test::Umriss(text, test::Etwa(farbe, 60), QRect(0, ort.y(), 1016, 18));
+    QVERIFY2(farbig.left() >= von && farbig.right() < bis && farbig.width() > (bis - von) / 2,
+             qPrintable(QStringLiteral("coloured ink from %1 to %2, word from %3 to %4")
+                            .arg(farbig.left())
+                            .arg(farbig.right())
+                            .arg(von)
+                            .arg(bis)));
+    if (!davor.isEmpty())
+        QVERIFY(!test::Umriss(text, Schwarz, QRect(ort.x(), ort.y(), von - ort.x(), 18)).isEmpty());
+}
+
+KALMIRO_TEST_MAIN(TstInformation)
+#include "tst_information.moc"

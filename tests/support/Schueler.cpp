@@ -1,0 +1,51 @@
+#include "tests/support/Schueler.h"
+
+#include "core/GlobaleU.h"
+#include "tests/support/Attrappen.h"
+#include "tests/support/Bildpruefung.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace kalmiro::test {
+
+void Eintippen(QLineEdit& feld, const QString& text) {
+    feld.setFocus();
+    QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&feld, Qt::Key_Backspace);
+    QTest::keyClicks(&feld, text);
+    QTest::keyClick(&feld, Qt::Key_Return);
+}
+
+QString Auswerten(QAbstractButton& auswertung, const QString& tour) {
+    QString panel;
+    BeimNaechstenModal([&panel, tour](QWidget& fenster) {
+        auto* schliessen = fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
+        QTRY_VERIFY(schliessen && schliessen->isVisible());
+        panel = fenster.findChild<QLabel*>(QStringLiteral("pnlRichtig"))->text();
+        if (!tour.isEmpty()) Tour(Aufnahme(fenster), tour);
+        schliessen->click();
+    });
+    QTest::mouseClick(&auswertung, Qt::LeftButton);
+    return panel;
+}
+
+int DurchgaengeSetzen(QWidget& fenster, int grenze) {
+    int art = 0;
+    BeimNaechstenModal([&art, grenze](QWidget& dialog) {
+        art = MaxanzahlArt;
+        if (art >= 1 && art < static_cast<int>(MaxDurchgaenge.size()))
+            MaxDurchgaenge[static_cast<std::size_t>(art)] = grenze;
+        dialog.close();
+    });
+    fenster.findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
+    fenster.activateWindow();
+    if (!QTest::qWaitForWindowActive(&fenster)) return -1;
+    return art;
+}
+
+} // namespace kalmiro::test
