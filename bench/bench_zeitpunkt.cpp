@@ -7,27 +7,35 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 using namespace kalmiro;
 
 namespace {
 
-// Example 6 with departure 20:35 and arrival 5:10, which borrows in step 7: the draws of
-// the four points of the "Begriffe" page, of example 1 at the window's start, of example 6.
-void Beispiel6(test::ZufallsSkript& zufall) {
-    for (int wert : {0, 10, 0, 20, 0, 30, 0, 40, 8, 16, 5, 15, 17, 2, 35, 10})
-        zufall.Anhaengen(wert);
-}
+// The worked examples shown, with example 6 at departure 20:35 and arrival 5:10, which
+// borrows in step 7. The draws: the four points of the "Begriffe" page, example 1 at the
+// window's start, example 6 once chosen.
+struct Beispiel6 {
+    test::ZufallsSkript zufall;
+    Fensterverbund verbund;
+    std::unique_ptr<TfrmZeitpunkt> w;
 
-QPushButton* Knopf(TfrmZeitpunkt& w, int n) {
-    return w.findChild<QPushButton*>(QStringLiteral("btn0%1").arg(n));
-}
-
-void BisSchritt(TfrmZeitpunkt& w, int bis) {
-    w.findChild<QRadioButton*>(QStringLiteral("grpBeispiele_5"))->click();
-    for (int i = 1; i <= bis; ++i)
-        Knopf(w, i)->click();
-}
+    Beispiel6() {
+        for (int wert : {0, 10, 0, 20, 0, 30, 0, 40, 8, 16, 5, 15, 17, 2, 35, 10})
+            zufall.Anhaengen(wert);
+        ZeitpunktArt = 2;
+        w = std::make_unique<TfrmZeitpunkt>(verbund);
+        w->show();
+        QApplication::processEvents(); // exposed, so that every frame really paints
+        w->findChild<QRadioButton*>(QStringLiteral("grpBeispiele_5"))->click();
+    }
+    QWidget& pnt() const { return *w->findChild<QWidget*>(QStringLiteral("pnt")); }
+    void BisSchritt(int bis) const {
+        for (int i = 1; i <= bis; ++i)
+            w->findChild<QPushButton*>(QStringLiteral("btn0%1").arg(i))->click();
+    }
+};
 
 } // namespace
 
@@ -35,14 +43,9 @@ void BisSchritt(TfrmZeitpunkt& w, int bis) {
 // both time marks, the travel-time arrow and both ways worked out in rows.
 static void BM_Zeitpunkt_Zeichnen(benchmark::State& state) {
     SetzeWarte([](int) {});
-    test::ZufallsSkript zufall;
-    Beispiel6(zufall);
-    ZeitpunktArt = 2;
-    Fensterverbund verbund;
-    TfrmZeitpunkt w(verbund);
-    w.show();
-    BisSchritt(w, 8);
-    MesseZeichnen(state, *w.findChild<QWidget*>(QStringLiteral("pnt")));
+    Beispiel6 b;
+    b.BisSchritt(8);
+    MesseZeichnen(state, b.pnt());
     SetzeWarte({});
 }
 BENCHMARK(BM_Zeitpunkt_Zeichnen)->Unit(benchmark::kMillisecond);
@@ -50,21 +53,14 @@ BENCHMARK(BM_Zeitpunkt_Zeichnen)->Unit(benchmark::kMillisecond);
 // One frame of the borrow in example 6, step 7: the synchronous repaint of the paint box
 // with the label half way across, as the slide makes it every 100 ms.
 static void BM_Zeitpunkt_Wanderbild(benchmark::State& state) {
-    test::ZufallsSkript zufall;
-    Beispiel6(zufall);
-    ZeitpunktArt = 2;
-    Fensterverbund verbund;
-    TfrmZeitpunkt w(verbund);
-    w.show();
-    QApplication::processEvents(); // exposed, so that every frame really paints
-    QWidget* pnt = w.findChild<QWidget*>(QStringLiteral("pnt"));
+    Beispiel6 b;
     int warten = 0;
     SetzeWarte([&](int) {
         if (++warten != 35) return;
         for (auto _ : state)
-            pnt->repaint();
+            b.pnt().repaint();
     });
-    BisSchritt(w, 7);
+    b.BisSchritt(7);
     SetzeWarte({});
 }
 BENCHMARK(BM_Zeitpunkt_Wanderbild)->Unit(benchmark::kMillisecond);

@@ -85,7 +85,7 @@ public:
     // The result row of the computation whose lower operand is at (basis, y).
     void Ergebnis(Rechenart art, float basis, float y, Zeittinte tinte, bool ohneNull = false) {
         const Rechenzeile a = Zeile(basis, y + Zeilenabstand);
-        const Rechenzeile& b = Zeile(basis, y);
+        const Rechenzeile b = Zeile(basis, y);
         const int s = art == Rechenart::Plus ? 1 : -1;
         Zeile(basis, y - Zeilenabstand, a.stunden + s * b.stunden, a.minuten + s * b.minuten, tinte,
               ohneNull);
@@ -131,48 +131,54 @@ private:
     std::optional<Zeituebertrag> Borgen(float basis, float y, int abzug, int pause) {
         const int minuten = Zeile(basis, y).minuten;
         if (minuten >= abzug) return std::nullopt;
-        Zeituebertrag u;
+        Zeituebertrag u =
+            Gleite(basis, y, basis, y, Minutenspalte, Zeilenabstand, QStringLiteral("1h"),
+                   QStringLiteral("60min"),
+                   QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
+                   QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."),
+                   {-1, 0}, {0, 60}, pause);
         // Two pieces, hence the two blanks before "borgt".
         u.satz = QStringLiteral("Da ") + QString::number(abzug) + QStringLiteral("min nicht von ") +
                  QString::number(minuten) + QStringLiteral("min subtrahiert werden können ") +
                  QStringLiteral(" borgt man sich eine Stunde aus!");
-        u.x = basis;
-        u.y = y;
-        u.pauseNachher = pause;
-        const float oben = y + Zeilenabstand;
-        const float rechts = basis + Minutenspalte;
-        Zeile(basis, y).stunden -= 1;
-        u.strecken[0] = {basis, oben, QStringLiteral("1h"), {}, stand};
-        u.strecken[1] = {rechts, oben, QStringLiteral("60min"),
-                         QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
-                         std::nullopt};
-        Zeile(basis, y).minuten += 60;
-        u.strecken[2] = {rechts, y, QStringLiteral("60min"),
-                         QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."),
-                         stand};
         return u;
     }
 
     std::optional<Zeituebertrag> Uebertrage(float basis, float y, float start, int pause) {
         const int minuten = Zeile(basis, y).minuten;
         if (minuten < 60) return std::nullopt;
-        Zeituebertrag u;
+        Zeituebertrag u =
+            Gleite(basis, y, basis + Minutenspalte, start, -Minutenspalte, -Zeilenabstand,
+                   QStringLiteral("60min"), QStringLiteral("1h"),
+                   QStringLiteral("Die 60min werden abgezogen und in 1h verwandelt."),
+                   QStringLiteral("Die 1h wird zu den restlichen Stunden hinzugezählt."), {0, -60},
+                   {1, 0}, pause);
         u.satz = QStringLiteral("Da ") + QString::number(minuten) +
                  QStringLiteral("min größer als 60min ist werden 60m in 1h verwandelt.");
-        const float rechts = basis + Minutenspalte;
-        const float unten = start - Zeilenabstand;
-        u.x = rechts;
-        u.y = start;
+        return u;
+    }
+
+    // The label sets off at (x, y) as weg, slides dy up or down, across by dx as dazu and
+    // back to its height. The row at (basis, zeile) changes by ab (hours, minutes) half
+    // way along the first leg and by zu half way along the last.
+    Zeituebertrag Gleite(float basis, float zeile, float x, float y, float dx, float dy,
+                         const QString& weg, const QString& dazu, const QString& umwandeln,
+                         const QString& hinzufuegen, std::pair<int, int> ab, std::pair<int, int> zu,
+                         int pause) {
+        const auto aendern = [&](std::pair<int, int> um) {
+            Rechenzeile& z = Zeile(basis, zeile);
+            z.stunden += um.first;
+            z.minuten += um.second;
+        };
+        Zeituebertrag u;
+        u.x = x;
+        u.y = y;
         u.pauseNachher = pause;
-        Zeile(basis, y).minuten -= 60;
-        u.strecken[0] = {rechts, unten, QStringLiteral("60min"), {}, stand};
-        u.strecken[1] = {basis, unten, QStringLiteral("1h"),
-                         QStringLiteral("Die 60min werden abgezogen und in 1h verwandelt."),
-                         std::nullopt};
-        Zeile(basis, y).stunden += 1;
-        u.strecken[2] = {basis, start, QStringLiteral("1h"),
-                         QStringLiteral("Die 1h wird zu den restlichen Stunden hinzugezählt."),
-                         stand};
+        aendern(ab);
+        u.strecken[0] = {x, y + dy, weg, {}, stand};
+        u.strecken[1] = {x + dx, y + dy, dazu, umwandeln, std::nullopt};
+        aendern(zu);
+        u.strecken[2] = {x + dx, y, dazu, hinzufuegen, stand};
         return u;
     }
 
@@ -352,26 +358,11 @@ std::vector<Zeitschritt> Zeitpunktschritte(const TZugaufgabe& beispiel) {
     Ablauf ab;
     // Every example but the first and the fourth knows its travel time from the start.
     ab.stand.fahrzeittext = Zeitdauertext(beispiel.FahrzeitStunden, beispiel.FahrzeitMinuten);
-    switch (beispiel.Aufgabenart) {
-    case 1:
-        Beispiel1(ab, beispiel);
-        break;
-    case 2:
-        Beispiel2(ab, beispiel);
-        break;
-    case 3:
-        Beispiel3(ab, beispiel);
-        break;
-    case 4:
-        Beispiel4(ab, beispiel);
-        break;
-    case 5:
-        Beispiel5(ab, beispiel);
-        break;
-    default:
-        Beispiel6(ab, beispiel);
-        break;
-    }
+    using Beispiel = void (*)(Ablauf&, const TZugaufgabe&);
+    static constexpr std::array<Beispiel, ZeitBeispiele> beispiele{Beispiel1, Beispiel2, Beispiel3,
+                                                                   Beispiel4, Beispiel5, Beispiel6};
+    beispiele[static_cast<std::size_t>(std::clamp(beispiel.Aufgabenart, 1, ZeitBeispiele) - 1)](
+        ab, beispiel);
     return std::move(ab.schritte);
 }
 
