@@ -95,6 +95,20 @@ void MinutenWaehlen(TZugaufgabe& a) {
 
 } // namespace
 
+const QString& GegebenText(int gesucht) {
+    static const std::array<QString, 3> texte{QStringLiteral("Geg.: Abfahrt, Ankunft"),
+                                              QStringLiteral("Geg.: Abfahrt, Fahrzeit"),
+                                              QStringLiteral("Geg.: Ankunft, Fahrzeit")};
+    return texte[static_cast<std::size_t>(std::clamp(gesucht, 1, 3) - 1)];
+}
+
+const QString& GesuchtText(int gesucht) {
+    static const std::array<QString, 3> texte{QStringLiteral("Ges.: Fahrzeit"),
+                                              QStringLiteral("Ges.: Ankunft"),
+                                              QStringLiteral("Ges.: Abfahrt")};
+    return texte[static_cast<std::size_t>(std::clamp(gesucht, 1, 3) - 1)];
+}
+
 int AufgabenartWaehlen() {
     const int v = Random(100) + 1;
     const auto art = std::lower_bound(ArtGrenzen.begin(), ArtGrenzen.end(), v);

@@ -31,6 +31,11 @@ struct TZugaufgabe {
     }
 };
 
+// What is given and what is sought, by what is sought: "Geg.: Abfahrt, Ankunft" and
+// "Ges.: Fahrzeit" for the travel time.
+const QString& GegebenText(int gesucht);
+const QString& GesuchtText(int gesucht);
+
 // The kind of the next task: 10 % each within one day, 23, 23 and 24 % overnight.
 int AufgabenartWaehlen();
 

@@ -15,8 +15,7 @@ namespace {
 const QColor schwarz(0, 0, 0);
 const QColor blau(0, 0, 255);
 
-constexpr float Rand = 24.0f; // the axis runs from -Rand to Rand
-constexpr float Hauptteilung = 6.0f;
+constexpr float Rand = 24.0f;      // the axis runs from -Rand to Rand
 constexpr float UhrAbstand = 6.0f; // the clock's centre above the axis
 constexpr float UhrRadius = 2.0f;
 constexpr int UhrZiffern = 8;
@@ -39,44 +38,46 @@ float ZeitachseX(Zeitachsenart art, int stunden, int minuten, bool folgetag) {
     return folgetag ? x + Rand : x;
 }
 
-void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung) {
+void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung, float haupt) {
     DrawLine(canvas, 3, schwarz, -Rand, hoehe, Rand, hoehe, 1);
     if (teilung > 0) {
         const int striche = static_cast<int>(std::lround(2 * Rand / teilung));
         for (int i = 0; i <= striche; ++i) {
             const float x = -Rand + static_cast<float>(i) * teilung;
-            if (std::fmod(x, Hauptteilung) == 0.0f)
+            if (std::fmod(x, haupt) == 0.0f)
                 DrawLine(canvas, 3, blau, x, hoehe - 0.5f, x, hoehe + 0.5f, 1);
             else
                 DrawLine(canvas, 1, schwarz, x, hoehe - 0.3f, x, hoehe + 0.3f, 1);
         }
     }
-    // A label every six units: three hours on one day, six on two, where midnight
-    // between the days is both 24 and 0 Uhr.
+    // Two units an hour on one day, one on two, where midnight between the days is both
+    // 24 and 0 Uhr.
     const float y = hoehe - 1;
     const bool einTag = art == Zeitachsenart::EinTag;
-    for (int k = 0; k < 8; ++k) {
-        const float x = -Rand + Hauptteilung * static_cast<float>(k);
-        if (!einTag && k == 4)
+    const int labels = static_cast<int>(std::lround(2 * Rand / haupt));
+    for (int k = 0; k < labels; ++k) {
+        const float x = -Rand + haupt * static_cast<float>(k);
+        const int einheiten = static_cast<int>(std::lround(x + Rand));
+        if (!einTag && einheiten == 24)
             TextCentre(canvas, QStringLiteral("24 Uhr = 0 Uhr"), -0.2f, y, blau, ZeitachseSchrift,
                        true);
         else
-            TextCentre(canvas, Uhr(einTag ? 3 * k : 6 * k % 24), x, y, blau, ZeitachseSchrift,
-                       true);
+            TextCentre(canvas, Uhr(einTag ? einheiten / 2 : einheiten % 24), x, y, blau,
+                       ZeitachseSchrift, true);
     }
     TextRight(canvas, Uhr(24), Rand + 1, y, blau, ZeitachseSchrift, true);
 }
 
 void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minuten,
-                   const QColor& farbe, const QString& text) {
-    const float uhrY = hoehe + UhrAbstand;
+                   const QColor& farbe, const QString& text, float hub) {
+    const float uhrY = hoehe + hub + UhrAbstand;
     DrawClockFace(canvas, QColor::fromRgb(fbGrau128), QColor::fromRgb(fbGrau240), UhrZiffern, x,
                   uhrY, UhrRadius);
     DrawClockHandsHM(canvas, QColor::fromRgb(fbGrau53), QColor::fromRgb(fbGrau128), 3, 2, stunden,
                      minuten, x, uhrY, UhrRadius);
-    DrawArrowV(canvas, 3, farbe, x, hoehe + PfeilAnfang, hoehe, 'U');
+    DrawArrowV(canvas, 3, farbe, x, hoehe + hub + PfeilAnfang, hoehe, 'U');
     TextCentre(canvas, text.isEmpty() ? Uhrzeittext(stunden, minuten) : text, x,
-               hoehe + TextAbstand, farbe, ZeitachseSchrift, true);
+               hoehe + hub + TextAbstand, farbe, ZeitachseSchrift, true);
     DrawLotlinie(canvas, x, hoehe, hoehe - LotLaenge);
 }
 

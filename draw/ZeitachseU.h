@@ -15,16 +15,19 @@ enum class Zeitachsenart { EinTag, ZweiTage };
 // The x of h:m on the time line; on the two-day line, folgetag puts it after midnight.
 float ZeitachseX(Zeitachsenart art, int stunden, int minuten, bool folgetag = false);
 
-// The axis at height a, its ticks every teilung units (those at multiples of 6 major and
-// blue), and the hour labels one unit below it, "24 Uhr" ending at the right edge.
-void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung);
+// The axis at height a, its ticks every teilung units (those at multiples of haupt major
+// and blue), and an hour label under every major tick one unit below the axis, "24 Uhr"
+// ending at the right edge.
+void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung,
+                   float haupt = 6);
 
 // A time mark for h:m at x on the axis at height a: the clock six units above the axis,
 // an arrow in farbe from under the clock down onto the axis, the time above the clock in
 // farbe, and the dotted drop line three units below the axis. An empty text writes h:mm;
-// a computed result may be written beside the clock's own time.
+// a computed result may be written beside the clock's own time. hub lifts the clock, the
+// arrow's top and the time further above the axis.
 void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minuten,
-                   const QColor& farbe, const QString& text = {});
+                   const QColor& farbe, const QString& text = {}, float hub = 0);
 
 // The dotted blue drop line at x from von down to bis.
 void DrawLotlinie(QPainter& canvas, float x, float von, float bis);

@@ -1,22 +1,323 @@
 #include "screens/zeitpunkt/ZeitpunktU.h"
 
 #include "core/GlobaleU.h"
+#include "core/ZeiteingabeU.h"
+#include "core/ZufallU.h"
+#include "draw/KoordU.h"
+#include "draw/LinienU.h"
+#include "draw/SchriftU.h"
+#include "draw/ZeitachseU.h"
+#include "platform/SystemU.h"
+#include "platform/TPaintBox.h"
 #include "ui_ZeitpunktU.h"
 
+#include <QPainter>
+#include <algorithm>
+
 namespace kalmiro {
+namespace {
+
+constexpr int Rechenschrift = 14; // points, the written computations
+constexpr int Titelschrift = 16;  // points, the two headings of the "Begriffe" page
+
+// The radio items in their order: two rows reading Bsp. 1 2 3 and Bsp. 4 5 6.
+constexpr std::array<int, ZeitBeispiele> Itembeispiel{1, 4, 2, 5, 3, 6};
+
+const QColor Schwarz(0, 0, 0);
+const QColor Blau(0, 0, 255);
+
+const QString Waehle =
+    QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\rDu  kannst "
+                   "dabei das Berechnen von Zeiten Schritt für Schritt lernen!");
+
+QColor Ton(Zeittinte tinte) {
+    return QColor::fromRgb(Tintenfarbe(tinte));
+}
+
+// A part of the day: a double arrow in its colour with its name.
+void Tagespfeil(QPainter& canvas, float x1, float x2, float y, Zeittinte tinte,
+                const QString& text = {}, float textX = 0, float textY = 0) {
+    DrawArrowH(canvas, 3, Ton(tinte), x1, x2, y, 'B');
+    if (!text.isEmpty()) TextCentre(canvas, text, textX, textY, Ton(tinte), ZeitachseSchrift, true);
+}
+
+} // namespace
 
 TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitpunkt>()) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    m_schrittknoepfe = {ui->btn01, ui->btn02, ui->btn03, ui->btn04,
+                        ui->btn05, ui->btn06, ui->btn07, ui->btn08};
+    for (int i = 1; i <= MaxZeitschritte; ++i)
+        connect(Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
+    ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
+    ui->grpBeispiele->SetzeItemIndex(0);
+    connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
+    connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
     connect(ui->menSchlissen, &QAction::triggered, this, [this] { close(); });
 }
 
 TfrmZeitpunkt::~TfrmZeitpunkt() = default;
 
+QPushButton* TfrmZeitpunkt::Knopf(int nummer) const {
+    return m_schrittknoepfe[static_cast<std::size_t>(std::clamp(nummer, 1, MaxZeitschritte) - 1)];
+}
+
 void TfrmZeitpunkt::FormActivate() {
     ZentriereUeber(m_fenster.frmKalmiro);
     if (Bildschirm1024) Maximieren();
+    Randomize();
+    FarbenSetzen();
+    InitWorld(-25, 25, -19, 19, 0, 1000, 0, 760);
+    // A showing closed during a slide starts here afresh.
+    m_laeuft = false;
+    m_begriffe = ZeitpunktArt != 2;
+    setWindowTitle(m_begriffe ? QStringLiteral("Zeitpunkt-Zeitdauer: Begriffe")
+                              : QStringLiteral("Zeitpunkt-Zeitdauer: Musterbeispiele"));
+    ui->lbltxt->setVisible(!m_begriffe);
+    ui->grpBeispiele->setVisible(!m_begriffe);
+    ui->grpSchritte->setVisible(!m_begriffe);
+    ui->grpBeispiele->SetzeItemIndex(0);
+    m_zeitpunkte = NeueZeitpunkte();
+    NeuerAnfang();
+}
+
+void TfrmZeitpunkt::BeispielWaehlen() {
+    const int item = ui->grpBeispiele->ItemIndex();
+    const int art =
+        item >= 0 && item < ZeitBeispiele ? Itembeispiel[static_cast<std::size_t>(item)] : 1;
+    m_beispiel = NeuesZeitbeispiel(art);
+    m_schritte = Zeitpunktschritte(m_beispiel);
+    m_schritt = 0;
+    m_stand = {};
+    m_label = {};
+    // The example's own buttons, only the first of them to press.
+    const int n = static_cast<int>(m_schritte.size());
+    for (int i = 1; i <= MaxZeitschritte; ++i) {
+        Knopf(i)->setVisible(i <= n);
+        Knopf(i)->setEnabled(i == 1);
+    }
+    ui->btnWiederholung->hide();
+    ui->grpBeispiele->setEnabled(true);
+}
+
+// The chosen example with new times, nothing of it shown yet.
+void TfrmZeitpunkt::NeuerAnfang() {
+    BeispielWaehlen();
+    Erklaerung(Waehle, Zeittinte::Rotbraun);
+    ui->pnt->update();
+}
+
+void TfrmZeitpunkt::grpBeispieleClick() {
+    // The choice is open before the first step and after the last.
+    if (m_begriffe || m_laeuft ||
+        (m_schritt > 0 && m_schritt < static_cast<int>(m_schritte.size())))
+        return;
+    NeuerAnfang();
+}
+
+void TfrmZeitpunkt::btnWiederholungClick() {
+    if (m_begriffe || m_laeuft || m_schritt < static_cast<int>(m_schritte.size())) return;
+    NeuerAnfang();
+}
+
+void TfrmZeitpunkt::btnClick(int nummer) {
+    // Only the step that comes next, one at a time: a click that waited while a label
+    // slid arrives after its step has ended.
+    const int letzter = static_cast<int>(m_schritte.size());
+    if (m_begriffe || m_laeuft || nummer != m_schritt + 1 || nummer > letzter) return;
+    const Zeitschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
+    m_schritt = nummer;
+    Knopf(nummer)->setEnabled(false);
+    ui->grpBeispiele->setEnabled(false);
+    m_stand = schritt.stand;
+    if (schritt.uebertrag) {
+        m_laeuft = true;
+        if (!Gleite(*schritt.uebertrag, schritt.ende)) return; // closed meanwhile
+        m_laeuft = false;
+    }
+    m_stand = schritt.ende;
+    Erklaerung(schritt.text, schritt.farbe);
+    if (nummer == letzter) {
+        ui->btnWiederholung->show();
+        ui->grpBeispiele->setEnabled(true);
+    } else {
+        Knopf(nummer + 1)->setEnabled(true);
+    }
+    ui->pnt->update();
+}
+
+bool TfrmZeitpunkt::Gleite(const Zeituebertrag& u, const Zeitstand& ende) {
+    Erklaerung(u.satz, Zeittinte::Pink);
+    // The label has no text until it sets off, so the first pause shows none.
+    m_label = {};
+    m_label.x = u.x;
+    m_label.y = u.y;
+    Wanderung wanderung;
+    wanderung.pauseVorher = 1000;
+    wanderung.pauseNachher = u.pauseNachher;
+    for (const Zeitstrecke& s : u.strecken) {
+        Wanderstrecke strecke{s.x,
+                              s.y,
+                              [this, &s] {
+                                  m_label.text = s.label;
+                                  if (!s.satz.isEmpty()) Erklaerung(s.satz, Zeittinte::Pink);
+                              },
+                              {}};
+        if (s.halbwegs) strecke.halbwegs = [this, &s] { m_stand = *s.halbwegs; };
+        wanderung.strecken.push_back(std::move(strecke));
+    }
+    wanderung.amEnde = [this, &ende] { m_stand = ende; };
+    return Wandere(*ui->pnt, m_label, wanderung);
+}
+
+void TfrmZeitpunkt::Erklaerung(const QString& text, Zeittinte tinte) {
+    ZeigeText(*ui->lbltxt, text, Ton(tinte));
+}
+
+void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
+    PaintBackground(canvas);
+    if (m_begriffe) {
+        BegriffeZeichnen(canvas);
+        return;
+    }
+    if (m_schritt < 1) return;
+    TextLeft(canvas, QString::number(m_beispiel.Aufgabenart) + QStringLiteral(".Beispiel"), -24, 16,
+             Ton(Zeittinte::Braun), Rechenschrift, true);
+    TextLeft(canvas, GegebenText(m_beispiel.Gesucht()), -24, 14.5f, Schwarz, ZeitachseSchrift,
+             true);
+    TextLeft(canvas, GesuchtText(m_beispiel.Gesucht()), -24, 13.5f, Schwarz, ZeitachseSchrift,
+             true);
+    ZeitleisteZeichnen(canvas);
+    RechnungZeichnen(canvas);
+    if (m_label.sichtbar && !m_label.text.isEmpty())
+        TextRight(canvas, m_label.text, m_label.x, m_label.y, Ton(Zeittinte::Pink), Rechenschrift,
+                  true);
+}
+
+void TfrmZeitpunkt::BegriffeZeichnen(QPainter& canvas) const {
+    const QColor pink = Ton(Zeittinte::Pink);
+    DrawZeitachse(canvas, Zeitachsenart::EinTag, 0, 1, 12);
+    std::array<float, 4> x{};
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const Uhrzeit& z = m_zeitpunkte[i];
+        x[i] = ZeitachseX(Zeitachsenart::EinTag, z.stunden, z.minuten);
+        DrawZeitmarke(canvas, x[i], 0, z.stunden, z.minuten, pink, {}, 1);
+        DrawLine(canvas, 3, pink, -1.5f + static_cast<float>(i), 15.5f, x[i], 11, 1);
+        TextLeft(canvas, Schreibweisen(z), -24 + 12 * static_cast<float>(i), -14, pink,
+                 Rechenschrift, true);
+    }
+    TextCentre(canvas, QStringLiteral("Zeitpunkte"), 0, 17, pink, Titelschrift, true);
+
+    // The durations between the first two and the last two points.
+    for (std::size_t p = 0; p < 2; ++p) {
+        const float von = x[2 * p], bis = x[2 * p + 1];
+        const float mitte = (von + bis) / 2;
+        DrawArrowH(canvas, 3, Blau, von, bis, -2, 'B');
+        TextCentre(canvas, Dauertext(m_zeitpunkte[2 * p], m_zeitpunkte[2 * p + 1]), mitte, -2.3f,
+                   Blau, ZeitachseSchrift, true);
+        DrawLine(canvas, 3, Blau, p == 0 ? -1.0f : 1.0f, -9.5f, mitte, -3.3f, 1);
+    }
+    TextCentre(canvas, QStringLiteral("Zeitdauer"), 0, -10, Blau, Titelschrift, true);
+    TextLeft(canvas, QStringLiteral("Schreibweise für Zeitpunkte"), -24, -12, Schwarz,
+             Rechenschrift, true);
+}
+
+void TfrmZeitpunkt::ZeitleisteZeichnen(QPainter& canvas) const {
+    const TZugaufgabe& a = m_beispiel;
+    const bool nacht = a.UeberNacht();
+    const Zeitachsenart art = nacht ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
+    const float achse = nacht ? 3 : 2;
+    const float ab = ZeitachseX(art, a.AbfahrtStunde, a.AbfahrtMinute);
+    const float an = ZeitachseX(art, a.AnkunftStunde, a.AnkunftMinute, true);
+    const QColor pink = Ton(Zeittinte::Pink);
+    const int s = m_schritt;
+    const auto abfahrt = [&] {
+        DrawZeitmarke(canvas, ab, achse, a.AbfahrtStunde, a.AbfahrtMinute, pink);
+    };
+    const auto ankunft = [&] {
+        DrawZeitmarke(canvas, an, achse, a.AnkunftStunde, a.AnkunftMinute, pink);
+    };
+    const auto lote = [&] {
+        DrawLotlinie(canvas, ab, achse, achse - 3);
+        DrawLotlinie(canvas, an, achse, achse - 3);
+    };
+
+    DrawZeitachse(canvas, art, achse, 1);
+    // The result of example 1 stands a little closer under its arrow than the question.
+    const bool ergebnis1 = a.Aufgabenart == 1 && s >= 4;
+    DrawFahrzeitpfeil(canvas, achse, ab, an, ergebnis1 ? QString() : m_stand.fahrzeittext);
+    if (ergebnis1)
+        TextCentre(canvas, m_stand.fahrzeittext, (ab + an) / 2, achse - 2.3f, Blau,
+                   ZeitachseSchrift, true);
+
+    switch (a.Aufgabenart) {
+    case 1:
+        abfahrt();
+        ankunft();
+        break;
+    case 2:
+        abfahrt();
+        if (s >= 4) ankunft();
+        break;
+    case 3:
+        ankunft();
+        if (s >= 4) abfahrt();
+        break;
+    case 4:
+        abfahrt();
+        ankunft();
+        if (s >= 2 && s < 5)
+            Tagespfeil(canvas, ab, 0, 4, Zeittinte::Orange, QStringLiteral("1.Tag"), ab / 2, 5.2f);
+        if (s >= 3 && s < 5)
+            Tagespfeil(canvas, 0, an, 4, Zeittinte::Dunkelgruen, QStringLiteral("2.Tag"), an / 2,
+                       5.2f);
+        if (s >= 6 && s < 8)
+            Tagespfeil(canvas, -24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
+                       (an - 24) / 2, 5);
+        if (s == 7)
+            Tagespfeil(canvas, -24, ab, 6, Zeittinte::Dunkelgruen, QStringLiteral("Abfahrtszeit"),
+                       (ab - 24) / 2, 5.9f);
+        break;
+    case 5:
+        abfahrt();
+        lote();
+        if (s >= 2)
+            Tagespfeil(canvas, -24, ab, 0.8f, Zeittinte::Orange, QStringLiteral("Abfahrtszeit"),
+                       (ab - 24) / 2, 0.5f);
+        if (s >= 4)
+            Tagespfeil(canvas, -24, 0, 5, Zeittinte::Braun, QStringLiteral("1.Tag"), -12, 6.3f);
+        if (s >= 5) ankunft();
+        break;
+    default:
+        ankunft();
+        lote();
+        if (s == 3 || s == 4) Tagespfeil(canvas, ab, 0, 4.5f, Zeittinte::Orange);
+        if (s == 5 || s == 8) abfahrt();
+        if (s == 6 || s == 7)
+            Tagespfeil(canvas, -24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
+                       (an - 24) / 2, 5);
+        break;
+    }
+}
+
+void TfrmZeitpunkt::RechnungZeichnen(QPainter& canvas) const {
+    for (const Rechentitel& t : m_stand.titel)
+        TextLeft(canvas, t.text, t.x, t.y, Ton(Zeittinte::Braun), Rechenschrift, true);
+    for (const Rechenzeile& z : m_stand.zeilen) {
+        TextRight(canvas, z.StundenText(), z.basis, z.y, Ton(z.tinte), Rechenschrift, true);
+        TextRight(canvas, z.MinutenText(), z.basis + Minutenspalte, z.y, Ton(z.tinte),
+                  Rechenschrift, true);
+    }
+    for (const Rechenzeichen& z : m_stand.zeichen) {
+        const float b = z.basis;
+        if (z.art == Rechenart::Plus)
+            TextRight(canvas, QStringLiteral("+"), b - 2.5f, z.y, Schwarz, Rechenschrift, true);
+        else
+            DrawLine(canvas, 3, Schwarz, b - 3, z.y - 0.55f, b - 2.5f, z.y - 0.55f, 1);
+        DrawLine(canvas, 3, Schwarz, b - 2.4f, z.y - 1.3f, b + Minutenspalte, z.y - 1.3f, 1);
+    }
 }
 
 } // namespace kalmiro

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "core/ZeitpunktschritteU.h"
 #include "platform/TForm.h"
+#include "platform/WanderlabelU.h"
 #include "screens/Fenster.h"
 
+#include <array>
 #include <memory>
+#include <vector>
+
+class QPushButton;
 
 namespace Ui {
 class frmZeitpunkt;
@@ -11,18 +17,53 @@ class frmZeitpunkt;
 
 namespace kalmiro {
 
+// Point in time and duration on a drawn time line: the "Begriffe" page, or six worked
+// train-journey examples that unfold step by step, borrowing and carrying hours with a
+// sliding label.
 class TfrmZeitpunkt : public TForm {
     Q_OBJECT
 public:
     explicit TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent = nullptr);
     ~TfrmZeitpunkt() override;
 
+    // What the window shows, for tests: the example (1..6) and its times, the step reached
+    // (0 before step 1), the written computations, the sliding label, the page's points.
+    int Aufgabenart() const { return m_beispiel.Aufgabenart; }
+    const TZugaufgabe& Beispiel() const { return m_beispiel; }
+    int Schritt() const { return m_schritt; }
+    const Zeitstand& Stand() const { return m_stand; }
+    const Wanderlabel& Label() const { return m_label; }
+    const std::array<Uhrzeit, 4>& Zeitpunkte() const { return m_zeitpunkte; }
+
 protected:
     void FormActivate() override;
 
 private:
+    void pntPaint(QPainter& canvas) const;
+    void grpBeispieleClick();
+    void btnClick(int nummer);
+    void btnWiederholungClick();
+    void BeispielWaehlen(); // new times for the chosen example, its buttons at the start
+    void NeuerAnfang();
+    bool Gleite(const Zeituebertrag& uebertrag, const Zeitstand& ende);
+    void Erklaerung(const QString& text, Zeittinte tinte);
+    QPushButton* Knopf(int nummer) const;
+
+    void BegriffeZeichnen(QPainter& canvas) const;
+    void ZeitleisteZeichnen(QPainter& canvas) const;
+    void RechnungZeichnen(QPainter& canvas) const;
+
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZeitpunkt> ui;
+    std::array<QPushButton*, MaxZeitschritte> m_schrittknoepfe{};
+    bool m_begriffe = true; // the "Begriffe" page, else the worked examples
+    std::array<Uhrzeit, 4> m_zeitpunkte{};
+    TZugaufgabe m_beispiel;
+    std::vector<Zeitschritt> m_schritte;
+    int m_schritt = 0;
+    bool m_laeuft = false; // a step is sliding its label
+    Zeitstand m_stand;
+    Wanderlabel m_label;
 };
 
 } // namespace kalmiro

@@ -29,12 +29,7 @@ const QColor Schwarz(0, 0, 0);
 const QColor Rot(255, 0, 0);
 const QColor Blau(0, 0, 255);
 
-// The given and the sought quantities and the prompt, by what is sought.
-const QString Gegeben[] = {QStringLiteral("Geg.: Abfahrt, Ankunft"),
-                           QStringLiteral("Geg.: Abfahrt, Fahrzeit"),
-                           QStringLiteral("Geg.: Ankunft, Fahrzeit")};
-const QString Gesucht[] = {QStringLiteral("Ges.: Fahrzeit"), QStringLiteral("Ges.: Ankunft"),
-                           QStringLiteral("Ges.: Abfahrt")};
+// The prompt, by what is sought.
 const QString Aufforderung[] = {
     QStringLiteral("Gib die Zeitdauer der Fahrzeit ein und drücke die Enter–Taste."),
     QStringLiteral("Gib den Zeitpunkt der Ankunftsszeit ein und drücke die Enter–Taste."),
@@ -264,8 +259,8 @@ void TfrmZugverkehr::AufgabeZeichnen(QPainter& canvas) {
     TextLeft(canvas, QStringLiteral("Zugdaten"), -12, 13.6f, Blau, 14, true);
     DrawZeitachse(canvas, a.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag, Achse,
                   a.UeberNacht() ? 1.0f : 2.0f);
-    TextLeft(canvas, Gegeben[gesucht - 1], -24, 6.5f, Schwarz, ZeitachseSchrift, true);
-    TextLeft(canvas, Gesucht[gesucht - 1], -24, 5.5f, Schwarz, ZeitachseSchrift, true);
+    TextLeft(canvas, GegebenText(gesucht), -24, 6.5f, Schwarz, ZeitachseSchrift, true);
+    TextLeft(canvas, GesuchtText(gesucht), -24, 5.5f, Schwarz, ZeitachseSchrift, true);
 
     const QColor seegruen = QColor::fromRgb(fbSeegruen);
     if (gesucht != AbfahrtGesucht || fertig)

@@ -48,17 +48,19 @@ private Q_SLOTS:
 };
 
 // The trains' line (one tick an hour) and the worked examples' (one tick every half hour
-// on one day), at their heights.
+// on one day), at their heights; the terms page labels every six hours only.
 // clang-format off
 void TstZeitachse::achse_data() {
     QTest::addColumn<Zeitachsenart>("art");
     QTest::addColumn<float>("hoehe");
     QTest::addColumn<float>("teilung");
     QTest::addColumn<bool>("strichBei23"); // a minor tick at x = -23
-    QTest::newRow("Zug, ein Tag")       << Zeitachsenart::EinTag   << -7.0f << 2.0f << false;
-    QTest::newRow("Zug, zwei Tage")     << Zeitachsenart::ZweiTage << -7.0f << 1.0f << true;
-    QTest::newRow("Beispiel, ein Tag")  << Zeitachsenart::EinTag   << 2.0f  << 1.0f << true;
-    QTest::newRow("Beispiel, zwei Tage")<< Zeitachsenart::ZweiTage << 3.0f  << 1.0f << true;
+    QTest::addColumn<float>("haupt");
+    QTest::newRow("Zug, ein Tag")       << Zeitachsenart::EinTag   << -7.0f << 2.0f << false << 6.0f;
+    QTest::newRow("Zug, zwei Tage")     << Zeitachsenart::ZweiTage << -7.0f << 1.0f << true  << 6.0f;
+    QTest::newRow("Beispiel, ein Tag")  << Zeitachsenart::EinTag   << 2.0f  << 1.0f << true  << 6.0f;
+    QTest::newRow("Beispiel, zwei Tage")<< Zeitachsenart::ZweiTage << 3.0f  << 1.0f << true  << 6.0f;
+    QTest::newRow("Begriffe")           << Zeitachsenart::EinTag   << 0.0f  << 1.0f << true  << 12.0f;
 }
 // clang-format on
 
@@ -67,18 +69,20 @@ void TstZeitachse::achse() {
     QFETCH(float, hoehe);
     QFETCH(float, teilung);
     QFETCH(bool, strichBei23);
+    QFETCH(float, haupt);
     QImage bild = Zeitleinwand();
     {
         QPainter canvas(&bild);
-        DrawZeitachse(canvas, art, hoehe, teilung);
+        DrawZeitachse(canvas, art, hoehe, teilung, haupt);
     }
     // The axis, 3 pixels wide, from -24 to 24.
     for (float x : {-23.5f, 0.5f, 23.5f})
         QVERIFY(FarbeEtwa(bild, X(x), Y(hoehe), schwarz));
     QVERIFY(!FarbeEtwa(bild, X(-24) - 3, Y(hoehe), schwarz));
-    // Major ticks in blue every six units reach half a unit above the axis.
-    for (float x = -24; x <= 24; x += 6)
+    // Major ticks in blue reach half a unit above the axis.
+    for (float x = -24; x <= 24; x += haupt)
         QVERIFY2(FarbeEtwa(bild, X(x), Y(hoehe + 0.4f), blau), qPrintable(QString::number(x)));
+    QCOMPARE(FarbeEtwa(bild, X(-18), Y(hoehe + 0.4f), blau), haupt == 6);
     QVERIFY(!FarbeEtwa(bild, X(0), Y(hoehe + 0.6f), blau));
     // Minor ticks in black reach 0.3 above it.
     QCOMPARE(FarbeEtwa(bild, X(-23), Y(hoehe + 0.2f), schwarz), strichBei23);
@@ -93,21 +97,27 @@ void TstZeitachse::achse() {
     const QRect mitte =
         Umriss(bild, blaueTinte, QRect(X(-4.2f), Y(hoehe - 1), X(4.2f) - X(-4.2f), 20));
     const bool zweiTage = art == Zeitachsenart::ZweiTage;
+    // A label under each major tick only.
+    QCOMPARE(Umriss(bild, blaueTinte, QRect(X(-19), Y(hoehe - 1), X(-17) - X(-19), 20)).isEmpty(),
+             haupt != 6);
     // "12 Uhr" is about 50 pixels wide, "24 Uhr = 0 Uhr" about 120.
     QVERIFY2(std::abs(mitte.width() - (zweiTage ? 120 : 50)) < 20,
              qPrintable(QString::number(mitte.width())));
     QVERIFY(std::abs(mitte.center().x() - X(zweiTage ? -0.2f : 0)) <= 3);
 }
 
-// The trains' mark in sea green on the axis at -7, the worked examples' in pink at 2.
+// The trains' mark in sea green on the axis at -7, the worked examples' in pink at 2, the
+// terms page's a unit higher over its axis.
 // clang-format off
 void TstZeitachse::zeitmarke_data() {
     QTest::addColumn<float>("hoehe");
     QTest::addColumn<bool>("pink");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Zug")                 << -7.0f << false << "";
-    QTest::newRow("Beispiel")            << 2.0f  << true  << "";
-    QTest::newRow("berechneter Text")    << 3.0f  << true  << "18:25";
+    QTest::addColumn<float>("hub");
+    QTest::newRow("Zug")                 << -7.0f << false << ""      << 0.0f;
+    QTest::newRow("Beispiel")            << 2.0f  << true  << ""      << 0.0f;
+    QTest::newRow("berechneter Text")    << 3.0f  << true  << "18:25" << 0.0f;
+    QTest::newRow("Begriffe")            << 0.0f  << true  << ""      << 1.0f;
 }
 // clang-format on
 
@@ -115,25 +125,28 @@ void TstZeitachse::zeitmarke() {
     QFETCH(float, hoehe);
     QFETCH(bool, pink);
     QFETCH(QString, text);
+    QFETCH(float, hub);
     const QColor farbe = QColor::fromRgb(pink ? fbPink : fbSeegruen);
     constexpr float x = -5;
     QImage bild = Zeitleinwand();
     {
         QPainter canvas(&bild);
-        DrawZeitmarke(canvas, x, hoehe, 9, 30, farbe, text);
+        DrawZeitmarke(canvas, x, hoehe, 9, 30, farbe, text, hub);
     }
+    // The clock and the time are lifted, the arrow still reaches the axis.
+    const float oben = hoehe + hub;
     // The arrow from under the clock down onto the axis, its head on the axis.
-    QVERIFY(InDerSpalte(bild, x, hoehe + 3.8f, hoehe + 0.2f, farbe) >= 70);
-    QCOMPARE(InDerSpalte(bild, x, hoehe + 4.3f, hoehe + 4.2f, farbe), 0);
+    QVERIFY(InDerSpalte(bild, x, oben + 3.8f, hoehe + 0.2f, farbe) >= 70 + 20 * hub);
+    QCOMPARE(InDerSpalte(bild, x, oben + 4.3f, oben + 4.2f, farbe), 0);
     QVERIFY(FarbeEtwa(bild, X(x + 0.15f), Y(hoehe + 0.3f), farbe, 30));
     // The face, centred six units above the axis with radius 2: its grey fills the
     // quarter between 7 and 9 o'clock, the minute hand points down.
     const QColor blatt = QColor::fromRgb(fbGrau240);
-    QVERIFY(FarbeEtwa(bild, X(x - 1.5f), Y(hoehe + 6 - 0.6f), blatt, 4));
-    QVERIFY(FarbeEtwa(bild, X(x), Y(hoehe + 6 - 1.2f), QColor::fromRgb(fbGrau128), 40));
-    QVERIFY(!FarbeEtwa(bild, X(x - 2.3f), Y(hoehe + 6), blatt, 4));
+    QVERIFY(FarbeEtwa(bild, X(x - 1.5f), Y(oben + 6 - 0.6f), blatt, 4));
+    QVERIFY(FarbeEtwa(bild, X(x), Y(oben + 6 - 1.2f), QColor::fromRgb(fbGrau128), 40));
+    QVERIFY(!FarbeEtwa(bild, X(x - 2.3f), Y(oben + 6), blatt, 4));
     // The time above the clock in the mark's colour, centred on x.
-    const QRect tinte = Umriss(bild, Etwa(farbe, 60), QRect(0, Y(hoehe + 9.5f), 1000, 20));
+    const QRect tinte = Umriss(bild, Etwa(farbe, 60), QRect(0, Y(oben + 9.5f), 1000, 20));
     QVERIFY(!tinte.isEmpty());
     QVERIFY(std::abs(tinte.center().x() - X(x)) <= 2);
     QVERIFY(std::abs(tinte.width() - (text.isEmpty() ? 33 : 42)) <= 8);

@@ -3,6 +3,7 @@
 #include "platform/TRadioGroup.h"
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schrittknoepfe.h"
 #include "tests/support/Testmain.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ int Y(float y) {
 }
 
 // The screen shown as the main window shows it.
-struct Muster {
+struct Muster : test::Schrittknoepfe {
     test::ZufallsSkript zufall; // seeded, so that every run draws the same examples
     Fensterverbund verbund;
     std::unique_ptr<TfrmMuster> w;
@@ -42,16 +43,13 @@ struct Muster {
         zufall.Werte(skript);
         MusterArt = art;
         w = std::make_unique<TfrmMuster>(verbund);
+        fenster = w.get();
+        anzahl = 5;
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 
-    QPushButton* knopf(int n) {
-        return w->findChild<QPushButton*>(QStringLiteral("btn%1").arg(n, 2, 10, QChar(u'0')));
-    }
-    QPushButton* nochmal() { return w->findChild<QPushButton*>(QStringLiteral("btnWiederholung")); }
-    TRadioGroup* gruppe() { return w->findChild<TRadioGroup*>(QStringLiteral("grpBeispiele")); }
     QLabel* label(const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); }
     QString text() { return label("lbltxt")->text(); }
     QColor farbe() { return label("lbltxt")->palette().color(QPalette::WindowText); }
@@ -60,27 +58,7 @@ struct Muster {
                               w->Beispiel(w->GewaehltesBeispiel()));
     }
 
-    void Waehle(int beispiel) {
-        QTest::mouseClick(
-            gruppe()->findChild<QRadioButton*>(QStringLiteral("grpBeispiele_%1").arg(beispiel - 1)),
-            Qt::LeftButton);
-    }
-    void Schritt(int n) { QTest::mouseClick(knopf(n), Qt::LeftButton); }
-    void BisSchritt(int n) {
-        for (int i = 1; i <= n; ++i)
-            Schritt(i);
-    }
-
-    // The panel as a pupil sees it: per step button "-" hidden, "e" enabled, "d"
-    // disabled; then "N" for a visible "Noch einmal" and "G" for a choice that can be made.
-    QString Leiste() {
-        QString s;
-        for (int i = 1; i <= 5; ++i)
-            s += !knopf(i)->isVisible() ? u'-' : knopf(i)->isEnabled() ? u'e' : u'd';
-        if (nochmal()->isVisible()) s += u'N';
-        if (gruppe()->isEnabled()) s += u'G';
-        return s;
-    }
+    void Waehle(int beispiel) { WaehleItem(beispiel - 1); }
 
     QImage Bild() { return test::Aufnahme(*w->Client()); }
 };
