@@ -8,6 +8,7 @@
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Uebungsfenster.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -86,57 +87,9 @@ QRect Zeile(float y, float x1 = -25, float x2 = 25) {
 
 // The screen with the windows it opens, its tasks scripted, shown as the main window
 // would show it.
-struct Strecke {
-    test::ZufallsSkript zufall{7};
-    Fensterverbund verbund;
-    std::unique_ptr<TfrmAuswertung> auswertung;
-    std::unique_ptr<TfrmMaxanzahl> maxanzahl;
-    std::unique_ptr<TfrmZugverkehr> w;
-
-    explicit Strecke(const QList<QList<int>>& aufgaben = {}, int grenze = 5, bool warten = true) {
-        for (const QList<int>& a : aufgaben)
-            for (int wert : a)
-                zufall.Anhaengen(wert);
-        MaxDurchgaenge = StandardDurchgaenge;
-        MaxDurchgaenge[3] = grenze;
-        Durchgang = 1;
-        auswertung = std::make_unique<TfrmAuswertung>(verbund);
-        maxanzahl = std::make_unique<TfrmMaxanzahl>(verbund);
-        verbund.frmAuswertung = auswertung.get();
-        verbund.frmMaxanzahl = maxanzahl.get();
-        w = std::make_unique<TfrmZugverkehr>(verbund);
-        w->show();
-        if (warten) Aktivieren();
-    }
-
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
-
-    TEdit* feld() { return w->findChild<TEdit*>(QStringLiteral("edtEingabe")); }
-    QString text(const char* name) { return w->findChild<QLabel*>(QLatin1String(name))->text(); }
-    QString anzeige() { return text("lblAnzeige"); }
-    QColor anzeigeFarbe() {
-        return w->findChild<QLabel*>(QStringLiteral("lblAnzeige"))
-            ->palette()
-            .color(QPalette::WindowText);
-    }
-    QPushButton* knopf(const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
-    QString ergebnis() { return w->Aufgabe().Ergebnis; }
-    QStringList& meldungen() { return test::Attrappen::Aktuell().meldungen; }
-
-    void Antworte(const QString& antwort) { test::Eintippen(*feld(), antwort); }
-    void Klick(const char* name) { QTest::mouseClick(knopf(name), Qt::LeftButton); }
-    // The evaluation shown and closed; returns its points panel.
-    QString Auswerten(const QString& tour = {}) {
-        const QString panel = test::Auswerten(*knopf("btnAuswertung"), tour);
-        Aktivieren();
-        return panel;
-    }
-
-    QImage Bild() { return test::Aufnahme(*w->Client()); }
-    void Tour(const QString& name) { test::Tour(test::Aufnahme(*w), name); }
+struct Strecke : test::Uebungsfenster<TfrmZugverkehr> {
+    explicit Strecke(const QList<QList<int>>& aufgaben = {}, int grenze = 5, bool warten = true)
+        : Uebungsfenster(aufgaben, 3, grenze, warten) {}
 };
 
 // Counts the paints of the object it watches.
