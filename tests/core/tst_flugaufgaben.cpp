@@ -1,23 +1,17 @@
 #include "core/FlugaufgabenU.h"
 #include "core/ZufallU.h"
 #include "tests/support/Attrappen.h"
+#include "tests/support/Flugziehungen.h"
 
 #include <QTest>
 #include <set>
 
 using namespace kalmiro;
+using kalmiro::test::Flugziehungen;
 
 namespace {
 
 constexpr int Tag = 24 * 60;
-
-// The draws of one task as Random returns them: destination, the speed's sign and
-// size, kind, departure hour and minute.
-QList<int> Ziehungen(int ziel, int tempo, int art, int abH, int abM) {
-    const int abstand = (tempo - 850) / 10;
-    const int vorzeichen = abstand > 0 ? 1 : abstand < 0 ? -1 : 0;
-    return {ziel - 1, vorzeichen + 1, abstand == 0 ? 0 : std::abs(abstand) - 1, art - 1, abH, abM};
-}
 
 TFlugaufgabe Gezogen(const QList<int>& werte) {
     test::ZufallsSkript skript;
@@ -81,18 +75,18 @@ void TstFlugaufgaben::beispiele_data() {
     QTest::addColumn<QString>("flugzeit");
     QTest::addColumn<QString>("ankunft");
     QTest::addColumn<QString>("ergebnis");
-    QTest::newRow("New York, Flugzeit") << Ziehungen(3, 850, 1, 14, 35)  << "8h 00min"  << "16:35" << "8h 00min";
-    QTest::newRow("New York, Ankunft")  << Ziehungen(3, 850, 2, 14, 35)  << "8h 00min"  << "16:35" << "16:35";
-    QTest::newRow("New York, Abflug")   << Ziehungen(3, 850, 3, 14, 35)  << "8h 00min"  << "16:35" << "14:35";
+    QTest::newRow("New York, Flugzeit") << Flugziehungen(3, 850, 1, 14, 35)  << "8h 00min"  << "16:35" << "8h 00min";
+    QTest::newRow("New York, Ankunft")  << Flugziehungen(3, 850, 2, 14, 35)  << "8h 00min"  << "16:35" << "16:35";
+    QTest::newRow("New York, Abflug")   << Flugziehungen(3, 850, 3, 14, 35)  << "8h 00min"  << "16:35" << "14:35";
     // 19.99 h: the 60 minutes become 59; 42:58 at home is 3:58 the next day there.
-    QTest::newRow("Sydne")              << Ziehungen(32, 800, 2, 22, 59) << "19h 59min" << "3:58"  << "3:58";
+    QTest::newRow("Sydne")              << Flugziehungen(32, 800, 2, 22, 59) << "19h 59min" << "3:58"  << "3:58";
     // 58.5 minutes go to the even neighbour.
-    QTest::newRow("Lusaka")             << Ziehungen(28, 800, 1, 9, 0)   << "8h 58min"  << "18:58" << "8h 58min";
-    QTest::newRow("Kabul +3h 30min")    << Ziehungen(35, 850, 2, 10, 45) << "5h 23min"  << "19:38" << "19:38";
-    QTest::newRow("Katmandu +4h 45min") << Ziehungen(52, 850, 3, 0, 30)  << "7h 21min"  << "12:36" << "0:30";
-    QTest::newRow("Anchorage -10h")     << Ziehungen(1, 900, 2, 22, 50)  << "19h 46min" << "8:36"  << "8:36";
-    QTest::newRow("Rabat -1h")          << Ziehungen(21, 900, 2, 0, 0)   << "2h 46min"  << "1:46"  << "1:46";
-    QTest::newRow("Teheran über Nacht") << Ziehungen(54, 800, 2, 20, 10) << "3h 59min"  << "2:39"  << "2:39";
+    QTest::newRow("Lusaka")             << Flugziehungen(28, 800, 1, 9, 0)   << "8h 58min"  << "18:58" << "8h 58min";
+    QTest::newRow("Kabul +3h 30min")    << Flugziehungen(35, 850, 2, 10, 45) << "5h 23min"  << "19:38" << "19:38";
+    QTest::newRow("Katmandu +4h 45min") << Flugziehungen(52, 850, 3, 0, 30)  << "7h 21min"  << "12:36" << "0:30";
+    QTest::newRow("Anchorage -10h")     << Flugziehungen(1, 900, 2, 22, 50)  << "19h 46min" << "8:36"  << "8:36";
+    QTest::newRow("Rabat -1h")          << Flugziehungen(21, 900, 2, 0, 0)   << "2h 46min"  << "1:46"  << "1:46";
+    QTest::newRow("Teheran über Nacht") << Flugziehungen(54, 800, 2, 20, 10) << "3h 59min"  << "2:39"  << "2:39";
 }
 // clang-format on
 
@@ -113,9 +107,9 @@ void TstFlugaufgaben::texte_data() {
     QTest::addColumn<QString>("zeile2");
     QTest::addColumn<QString>("gesucht");
     QTest::addColumn<Zeitform>("form");
-    QTest::newRow("Flugzeit") << Ziehungen(3, 850, 1, 14, 7) << "Geg.: Abflug #14:07# (Ortszeit)" << "Ankunft #16:07# (Ortszeit)" << "Ges.: Flugzeit" << Zeitform::Zeitdauer;
-    QTest::newRow("Ankunft")  << Ziehungen(3, 850, 2, 9, 5)  << "Geg.: Abflug #9:05# (Ortszeit)"  << "Flugzeit #8h 00min"         << "Ges.: Ankunft"  << Zeitform::Uhrzeit;
-    QTest::newRow("Abflug")   << Ziehungen(3, 850, 3, 0, 0)  << "Geg.: Flugzeit #8h 00min#"       << "Ankunft #2:00# Ortszeit"     << "Ges.: Abflug"   << Zeitform::Uhrzeit;
+    QTest::newRow("Flugzeit") << Flugziehungen(3, 850, 1, 14, 7) << "Geg.: Abflug #14:07# (Ortszeit)" << "Ankunft #16:07# (Ortszeit)" << "Ges.: Flugzeit" << Zeitform::Zeitdauer;
+    QTest::newRow("Ankunft")  << Flugziehungen(3, 850, 2, 9, 5)  << "Geg.: Abflug #9:05# (Ortszeit)"  << "Flugzeit #8h 00min"         << "Ges.: Ankunft"  << Zeitform::Uhrzeit;
+    QTest::newRow("Abflug")   << Flugziehungen(3, 850, 3, 0, 0)  << "Geg.: Flugzeit #8h 00min#"       << "Ankunft #2:00# Ortszeit"     << "Ges.: Abflug"   << Zeitform::Uhrzeit;
 }
 // clang-format on
 
@@ -169,7 +163,7 @@ void TstFlugaufgaben::vieleAufgaben() {
     for (int ziel = 1; ziel <= 58; ++ziel)
         for (int tempo : {800, 900})
             for (const auto& [h, m] : {std::pair{0, 0}, std::pair{22, 59}}) {
-                const TFlugaufgabe a = Gezogen(Ziehungen(ziel, tempo, 2, h, m));
+                const TFlugaufgabe a = Gezogen(Flugziehungen(ziel, tempo, 2, h, m));
                 QVERIFY2(Fehler(a).isEmpty(), qPrintable(a.Flugziel().Stadt));
             }
 }
