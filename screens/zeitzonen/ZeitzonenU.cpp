@@ -393,7 +393,7 @@ void TfrmZeitzonen::EingabePlatzieren() {
         ort = m_route.Start;
         dy = -feld->height();
         break;
-    default: // beside the middle of the route, on the side away from the pole it starts at
+    default: // beside the middle of the route: above a flight west, below one east
         ort = wien.X >= ziel.X ? m_route.Feld1 : m_route.Feld2;
         dx = -60;
         dy = -14;

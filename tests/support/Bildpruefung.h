@@ -15,8 +15,9 @@ class QWidget;
 
 namespace kalmiro::test {
 
-// The widget as it paints, in an image of its size.
-QImage Aufnahme(QWidget& widget);
+// The widget as it paints, in an image of its size, over the given ground (a
+// transparent paint box on white shows its own drawing without what lies below it).
+QImage Aufnahme(QWidget& widget, const QColor& grund = Qt::transparent);
 // Writes the picture to the tour folder for people to look at (KALMIRO_TOUR).
 void Tour(const QImage& bild, const QString& name);
 // True if the pixel lies within toleranz of the colour in each channel.

@@ -17,6 +17,20 @@
 
 namespace kalmiro::test {
 
+// What the exercises with a typed time say, as their message label shows it.
+inline const QString Bravo = QStringLiteral("Bravo deine Eingabe ist richtig!");
+inline const QString Zweiter = QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!");
+inline const QString Falsch1 = QStringLiteral(
+    "Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche es noch einmal.");
+inline const QString Fehler = QStringLiteral("Fehler in der Eingabe!");
+inline const QString KeinEintrag = QStringLiteral("Es ist kein Eintrag vorhanden!");
+inline QString WiederFalsch(const QString& ergebnis) {
+    return QStringLiteral("Deine Eingabe ist leider wieder falsch! Das Ergebnis lautet ") +
+           ergebnis +
+           QStringLiteral("!\nVergleiche das Ergebnis mit deiner Eingabe und überlege,\nwarum du "
+                          "den Fehler gegangen hast!");
+}
+
 // An exercise screen with one typed time a task (trains, flights), with the two dialogs
 // it opens, its draws scripted and shown as the main window shows it. Header only: the
 // tests that use it link the screens.
@@ -68,6 +82,20 @@ template <typename Fenster> struct Uebungsfenster {
         const QString panel = test::Auswerten(*knopf("btnAuswertung"), tour);
         Aktivieren();
         return panel;
+    }
+
+    // After the evaluation: nothing counted, round 1 of the limit, "Weiter" back and the
+    // field open for the new series' first task.
+    void NeueSeriePruefen(int grenze) {
+        QCOMPARE(Durchgang, 1);
+        QCOMPARE(GesamtPunkte, 0.0f);
+        QCOMPARE(GesamtVersuche, 0);
+        QCOMPARE(text("lblDurchgang"), QStringLiteral("1 / %1").arg(grenze));
+        QCOMPARE(text("lblAktVersuche"), QStringLiteral("0"));
+        QCOMPARE(text("lblAktPunkte"), QStringLiteral("0,0"));
+        QVERIFY(knopf("btnWeiter")->isVisible());
+        QVERIFY(knopf("btnAuswertung")->isHidden());
+        QVERIFY(feld()->isVisible() && feld()->text().isEmpty() && feld()->hasFocus());
     }
 
     QImage Bild() { return Aufnahme(*w->Client()); }

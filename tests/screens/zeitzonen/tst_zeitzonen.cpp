@@ -119,12 +119,7 @@ struct Zeitzonen {
     }
 
     // The paint box's drawing on white, without the map below it.
-    QImage Zeichnung() {
-        QImage bild(w->Uhren()->size(), QImage::Format_ARGB32);
-        bild.fill(Qt::white);
-        w->Uhren()->render(&bild);
-        return bild;
-    }
+    QImage Zeichnung() { return Aufnahme(*w->Uhren(), Qt::white); }
 };
 
 } // namespace
