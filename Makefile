@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALMIRO_SAN=$(SAN)
 
-.PHONY: all deps configure build run test bench fuzz bilder tour clean
+.PHONY: all deps configure build run test package bench fuzz bilder tour clean
 
 all: build
 
@@ -31,6 +31,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the program in $(BUILD)/: apt-get install ./$(BUILD)/kalmiro_*.deb
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target kalmiro_bench

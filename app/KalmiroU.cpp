@@ -6,6 +6,7 @@
 #include "draw/KoordU.h"
 #include "platform/SystemU.h"
 #include "platform/TPaintBox.h"
+#include "platform/Zugang.h"
 #include "screens/dialoge/InformationenU.h"
 #include "screens/einheiten/EinheitenU.h"
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
@@ -34,6 +35,9 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     m_holz = QImage(QStringLiteral(":/bilder/uhr/holz.png"));
     ui->img->setPixmap(QPixmap::fromImage(m_holz));
     ui->pntUhr->OnPaint = [this](QPainter& canvas) { pntUhrPaint(canvas); };
+    Beschreibe(
+        ui->pntUhr, [] { return QStringLiteral("Uhr"); },
+        [] { return QStringLiteral("Die Uhr zeigt ") + UhrzeitText(Jetzt().time()) + u'.'; });
 
     connect(ui->menBeenden, &QAction::triggered, this, &TfrmKalmiro::menBeendenClick);
     for (QAction* a : {ui->menZeitoB, ui->menZeitmB})
@@ -75,17 +79,13 @@ void TfrmKalmiro::FormActivate() {
 }
 
 void TfrmKalmiro::FormPaint(QPainter& canvas) {
+    // The 7-pixel lines and the 1-pixel ruling as the rows they cover: a line on the
+    // window's top edge would lose half its width at 200 %.
     const QSize groesse = ClientGroesse();
-    QPen stift;
-    stift.setWidth(7);
-    stift.setCapStyle(Qt::FlatCap);
-    for (int k = 0; 5 * k < groesse.height(); ++k) {
-        stift.setColor(QColor(0, 0, qMin(255, 60 + k)));
-        canvas.setPen(stift);
-        canvas.drawLine(0, 5 * k, groesse.width(), 5 * k);
-    }
-    canvas.setPen(QPen(QColor(0, 0, 0), 1));
-    for (int y = 0; y < groesse.height(); y += 7) canvas.drawLine(0, y, groesse.width(), y);
+    for (int k = 0; 5 * k < groesse.height(); ++k)
+        canvas.fillRect(0, 5 * k - 3, groesse.width(), 7, QColor(0, 0, qMin(255, 60 + k)));
+    for (int y = 0; y < groesse.height(); y += 7)
+        canvas.fillRect(0, y, groesse.width(), 1, Qt::black);
 }
 
 void TfrmKalmiro::Oeffne(TForm* ziel, bool abbildungZurueck) {
@@ -145,5 +145,9 @@ void TfrmKalmiro::pntUhrPaint(QPainter& canvas) {
 }
 
 void TfrmKalmiro::Timer1Timer() { ui->pntUhr->update(); }
+
+QString UhrzeitText(const QTime& zeit) {
+    return zeit.toString(QStringLiteral("H:mm:ss")) + QStringLiteral(" Uhr");
+}
 
 } // namespace kalmiro

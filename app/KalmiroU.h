@@ -59,4 +59,7 @@ private:
 // The clock's world mapping: world -10..10 on the 500 x 500 pixels of its paint box.
 void UhrAbbildungSetzen();
 
+// The time the clock shows, as a screen reader reads it: "14:05:09 Uhr".
+QString UhrzeitText(const QTime& zeit);
+
 } // namespace kalmiro

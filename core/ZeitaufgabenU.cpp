@@ -279,4 +279,20 @@ std::array<TZeitAufgabe, AufgabenProRunde> NeueAufgabenreihe(int art) {
     return reihe;
 }
 
+QString Aufgabentext(int art, const TZeitAufgabe& a) {
+    const QString erste =
+        EinheitenLeerzeichen(ErgebnisText(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1));
+    const QString zweite = EinheitenLeerzeichen(ErgebnisText(0, a.Stunden2, a.Minuten2, a.Sekunden2));
+    switch (std::clamp(art, ArtAddition, ArtDivision)) {
+    case ArtAddition:
+        return erste + QStringLiteral(" plus ") + zweite;
+    case ArtSubtraktion:
+        return erste + QStringLiteral(" minus ") + zweite;
+    case ArtMultiplikation:
+        return erste + QStringLiteral(" mal ") + QString::number(a.k);
+    default:
+        return erste + QStringLiteral(" durch ") + QString::number(a.k);
+    }
+}
+
 } // namespace kalmiro

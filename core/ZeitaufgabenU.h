@@ -68,6 +68,10 @@ void Berechne(int art, TZeitAufgabe& aufgabe);
 // "1d0h5min9s", or "12h0min3s" without days; cut to 20 characters.
 QString ErgebnisText(int tage, int stunden, int minuten, int sekunden);
 
+// A task as a screen reader reads it: "5h 55min 50s plus 12h 43min 42s",
+// "1d 2h 0min 5s durch 3".
+QString Aufgabentext(int art, const TZeitAufgabe& aufgabe);
+
 // Six tasks of a round. In division the first task is always of level 4.
 std::array<TZeitAufgabe, AufgabenProRunde> NeueAufgabenreihe(int art);
 

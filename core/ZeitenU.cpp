@@ -283,4 +283,19 @@ Urteil Bewerte(Umwandlungsaufgabe& aufgabe, int& versuch, const QString& eingabe
     return urteil;
 }
 
+namespace {
+QString Angabe(const Umwandlungsaufgabe& a) {
+    // A compound quantity (3h 45min) carries its units in the text.
+    return a.VonEinheit.isEmpty() ? a.AngabeText : a.AngabeText + u' ' + a.VonEinheit;
+}
+} // namespace
+
+QString Aufgabentext(const Umwandlungsaufgabe& a) {
+    return Angabe(a) + QStringLiteral(" in ") + a.NachEinheit;
+}
+
+QString Loesungssatz(const Umwandlungsaufgabe& a, const QString& antwort) {
+    return Angabe(a) + QStringLiteral(" = ") + antwort + u' ' + a.NachEinheit;
+}
+
 } // namespace kalmiro

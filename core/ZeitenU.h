@@ -70,6 +70,11 @@ QString EingabeNormalisiert(QStringView text);
 // a fraction answer, a comma for any other.
 bool ZeichenErlaubt(const Umwandlungsaufgabe& aufgabe, QChar zeichen);
 
+// What a task asks, as a screen reader reads it: "2400 min in h", "3h 45min in min".
+QString Aufgabentext(const Umwandlungsaufgabe& aufgabe);
+// A finished task with the answer its row shows: "2400 min = 40 h".
+QString Loesungssatz(const Umwandlungsaufgabe& aufgabe, const QString& antwort);
+
 // Judges a normalised entry against the task by the exercise protocol: Geloest or
 // Aufgedeckt are set when the task is finished, and the task's own attempt number goes
 // to 2 after a first wrong answer and back to 1 when the task is finished.

@@ -1,17 +1,29 @@
 #include "platform/TForm.h"
 
+#include "platform/Zugang.h"
+#include "platform/Zugriffstasten.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 namespace kalmiro {
 
-TForm::TForm(QWidget* parent) : QMainWindow(parent) {}
+TForm::TForm(QWidget* parent) : QMainWindow(parent) {
+    // A screen reader reads the field that takes the focus: its texts must be current.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
+        if (neu && neu->window() == this) ZugangstexteAktualisieren(this);
+    });
+}
 
 TForm::~TForm() {
     if (m_schleife) m_schleife->quit();
@@ -61,7 +73,33 @@ void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
     FontsAuf96Dpi(this);
     // The menu keeps the desktop's menu font, not the window's layout font.
     if (QWidget* menue = menuWidget()) menue->setFont(QApplication::font("QMenuBar"));
+    ZugriffstastenEinrichten(qobject_cast<QMenuBar*>(menuWidget()));
+    const auto knoepfe = findChildren<QAbstractButton*>();
+    for (QAbstractButton* knopf : knoepfe) knopf->installEventFilter(this);
     adjustSize();
+}
+
+void TForm::StandardKnopf(QAbstractButton* knopf) {
+    const auto druecken = [this, knopf] {
+        // Enter on a button presses that one, as it would anywhere else.
+        auto* fokus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        QAbstractButton* ziel = fokus && fokus->window() == this ? fokus : knopf;
+        if (ziel && ziel->isVisible() && ziel->isEnabled()) ziel->click();
+    };
+    for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(taste), this), &QShortcut::activated, this, druecken);
+}
+
+void TForm::AbbruchKnopf(QAbstractButton* knopf) {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [knopf] {
+                if (knopf && knopf->isVisible() && knopf->isEnabled()) knopf->click();
+            });
+}
+
+void TForm::EscapeSchliesst() {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 QSize TForm::ClientGroesse() const { return centralWidget() ? centralWidget()->size() : QSize(); }
@@ -105,17 +143,21 @@ void TForm::Maximieren() { setWindowState(windowState() | Qt::WindowMaximized); 
 
 void TForm::NeuZeichnen() {
     if (centralWidget()) centralWidget()->update();
+    ZugangstexteAktualisieren(this);
 }
 
 void TForm::SofortZeichnen() {
     if (centralWidget()) centralWidget()->repaint();
+    ZugangstexteAktualisieren(this);
 }
 
 void TForm::FormPaint(QPainter&) {}
 
 void TForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    if (!e->spontaneous()) FormActivate();
+    if (e->spontaneous()) return;
+    FormActivate();
+    ZugangstexteAktualisieren(this);
 }
 
 void TForm::hideEvent(QHideEvent* e) {
@@ -131,11 +173,27 @@ void TForm::closeEvent(QCloseEvent* e) {
     QMainWindow::closeEvent(e);
 }
 
+void GlattSkalieren(QPainter& canvas) {
+    // At 1:1 pictures are copied as they are; at 150 % or 200 % they are smoothed.
+    if (canvas.deviceTransform().type() >= QTransform::TxScale)
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
 bool TForm::eventFilter(QObject* o, QEvent* e) {
     if (o == centralWidget() && e->type() == QEvent::Paint) {
         QPainter canvas(centralWidget());
+        GlattSkalieren(canvas);
         FormPaint(canvas);
         return true;
+    }
+    if (e->type() == QEvent::KeyPress) {
+        // Enter presses a button as Space does; Qt leaves that to dialogs only.
+        auto* knopf = qobject_cast<QAbstractButton*>(o);
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (knopf && (taste == Qt::Key_Return || taste == Qt::Key_Enter) && knopf->isEnabled()) {
+            knopf->click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(o, e);
 }

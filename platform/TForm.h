@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <optional>
 
+class QAbstractButton;
 class QEventLoop;
 class QPainter;
 
@@ -40,7 +41,8 @@ public:
     void ZentriereAufBildschirm();
     void Maximieren();
 
-    // Paints the client area again: later, or at once (inside an animation frame).
+    // Paints the client area again: later, or at once (inside an animation frame). The
+    // screen-reader texts of the entry fields (Beschreibe) follow the new state.
     void NeuZeichnen();
     void SofortZeichnen();
 
@@ -48,7 +50,16 @@ protected:
     // Called by the subclass after its setupUi: fixes the client size given in the
     // layout (minimum = maximum size of the central widget), the border, the
     // background colour, and turns layout fonts into pixel sizes at 96 dpi.
+    // It also gives the menus access keys (Zugriffstasten) and lets Enter press the
+    // button that has the focus, as Space does.
     void RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund = std::nullopt);
+
+    // Enter presses this button wherever the focus is, unless another button has it.
+    void StandardKnopf(QAbstractButton* knopf);
+    // Escape presses this button.
+    void AbbruchKnopf(QAbstractButton* knopf);
+    // Escape closes the window.
+    void EscapeSchliesst();
 
     virtual void FormActivate() {}
     virtual void FormPaint(QPainter& canvas);
@@ -67,5 +78,7 @@ private:
 
 // Layout fonts are given in points; the program draws at 96 dpi whatever the screen.
 void FontsAuf96Dpi(QWidget* wurzel);
+// Pictures painted at a scale other than 1:1 (150 %, 200 %) are smoothed, not blocky.
+void GlattSkalieren(QPainter& canvas);
 
 } // namespace kalmiro

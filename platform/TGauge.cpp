@@ -24,12 +24,13 @@ void TGauge::paintEvent(QPaintEvent*) {
     const int innen = r.height() - 2;
     const int hoehe = spanne > 0 ? (value() - minimum()) * innen / spanne : 0;
     if (hoehe > 0) p.fillRect(1, 1 + innen - hoehe, r.width() - 2, hoehe, m_farbe);
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    // The edges as one-pixel rectangles, not lines: a line on the widget's edge would lose
+    // half its width at 200 %.
+    const QColor grau(128, 128, 128);
+    p.fillRect(r.left(), r.top(), r.width(), 1, grau);
+    p.fillRect(r.left(), r.top(), 1, r.height(), grau);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, Qt::white);
+    p.fillRect(r.right(), r.top(), 1, r.height(), Qt::white);
 }
 
 } // namespace kalmiro

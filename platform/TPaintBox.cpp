@@ -1,5 +1,7 @@
 #include "platform/TPaintBox.h"
 
+#include "platform/TForm.h"
+
 #include <QPainter>
 
 namespace kalmiro {
@@ -12,6 +14,7 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
 void TPaintBox::paintEvent(QPaintEvent*) {
     if (!OnPaint) return;
     QPainter canvas(this);
+    GlattSkalieren(canvas);
     OnPaint(canvas);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/GlobaleU.h"
 #include "platform/SystemU.h"
+#include "platform/Zugang.h"
 #include "ui_AuswertungU.h"
 
 #include <QPointer>
@@ -57,6 +58,14 @@ TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
     ui->gauRichtig->SetzeFuellfarbe(QColor(185, 233, 249));
     ui->gauFalsch->SetzeFuellfarbe(QColor(255, 145, 145));
     connect(ui->btnSchliessen, &QPushButton::clicked, this, &TfrmAuswertung::btnSchliessenClick);
+    // Enter presses the button once it is there; nothing else closes the window.
+    StandardKnopf(ui->btnSchliessen);
+    ui->gauRichtig->setAccessibleName(QStringLiteral("Richtig"));
+    ui->gauFalsch->setAccessibleName(QStringLiteral("Falsch"));
+    BenenneWert(ui->lblPRichtig, QStringLiteral("Richtig"));
+    BenenneWert(ui->lblPFalsch, QStringLiteral("Falsch"));
+    BenenneWert(ui->pnlRichtig, QStringLiteral("Richtig"));
+    BenenneWert(ui->pnlFalsch, QStringLiteral("Falsch"));
 }
 
 TfrmAuswertung::~TfrmAuswertung() = default;
@@ -118,6 +127,7 @@ void TfrmAuswertung::Animation() {
     m_animiert = false;
     ui->btnSchliessen->show();
     ui->lblAnzeige->setText(Notensatz(m_prozent));
+    Ansagen(ui->lblAnzeige, ui->lblAnzeige->text());
 }
 
 void TfrmAuswertung::FormPaint(QPainter&) {

@@ -3,6 +3,7 @@
 #include "core/GlobaleU.h"
 #include "core/TexteU.h"
 #include "platform/SystemU.h"
+#include "platform/Zugang.h"
 #include "ui_MaxanzahlU.h"
 
 #include <QStyle>
@@ -54,6 +55,10 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->edtMaxzahl, &TEdit::Exit, this, &TfrmMaxanzahl::edtMaxzahlExit);
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Schliesse(Ergebnis::Schliessen); });
     connect(ui->BitBtn2, &QPushButton::clicked, this, &TfrmMaxanzahl::BitBtn2Click);
+    // Escape is "Schließen"; Enter presses the button that has the focus (the field
+    // swallows it).
+    AbbruchKnopf(ui->BitBtn1);
+    Beschreibe(ui->edtMaxzahl, [this] { return ui->grpMax->title(); });
 }
 
 TfrmMaxanzahl::~TfrmMaxanzahl() = default;

@@ -7,8 +7,10 @@
 #include "draw/KoordSysU.h"
 #include "draw/LinienSysU.h"
 #include "draw/SchriftSysU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TEdit.h"
+#include "platform/Zugang.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "screens/dialoge/MaxanzahlU.h"
 #include "screens/einheiten/VerwandlungsketteU.h"
@@ -48,12 +50,6 @@ bool MitBruechen() {
 
 Umwandlungsaufgabe& Aufgabe(int i) {
     return Umwandlungsaufgaben[static_cast<std::size_t>(i)];
-}
-
-void Textfarbe(QWidget* w, const QColor& farbe) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, farbe);
-    w->setPalette(pal);
 }
 
 QString Anweisungstext() {
@@ -127,6 +123,29 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
     Textfarbe(ui->grpPunkte, kastanie);
     Textfarbe(ui->pnlZeit, kastanie);
 
+    // What a screen reader reads: each field's task, the rows as drawn, the counters.
+    for (int i = 1; i <= AnzahlAufgaben; ++i) {
+        const auto z = static_cast<std::size_t>(i);
+        Beschreibe(m_edt[z], [i] {
+            return QStringLiteral("Aufgabe %1: ").arg(i) + Aufgabentext(Aufgabe(i));
+        });
+        Beschreibe(m_gesicht[z], [this, i] { return Bildname(i, 0); });
+        Beschreibe(m_zeichen[z][1], [this, i] { return Bildname(i, 1); });
+        Beschreibe(m_zeichen[z][2], [this, i] { return Bildname(i, 2); });
+    }
+    Beschreibe(
+        Client(), [] { return QStringLiteral("Aufgaben"); },
+        [this] {
+            QStringList zeilen;
+            for (int i = 1; i <= AnzahlAufgaben; ++i)
+                zeilen << Zeilentext(i);
+            return zeilen.join(u'\n');
+        });
+    BenenneNachGruppe(ui->lblDurchgang);
+    BenenneNachGruppe(ui->lblAktVersuche);
+    BenenneNachGruppe(ui->lblAktPunkte);
+    BenenneWert(ui->pnlZeit, QStringLiteral("Zeitanzeige"));
+
     connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmEinheiten::btnWeiterClick);
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmEinheiten::btnAuswertungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
@@ -184,12 +203,47 @@ void TfrmEinheiten::ZaehlerZeigen() {
 }
 
 void TfrmEinheiten::Anzeige(const QString& text, const QColor& farbe) {
-    Textfarbe(ui->lblAnzeige, farbe);
-    ui->lblAnzeige->setText(Zeilenumbrueche(text));
+    Anzeigen(ui->lblAnzeige, text, farbe, true);
 }
 
 void TfrmEinheiten::Anweisung() {
-    Anzeige(Anweisungstext(), QColor::fromRgb(fbBraun));
+    Anzeigen(ui->lblAnzeige, Anweisungstext(), QColor::fromRgb(fbBraun), false);
+}
+
+QString TfrmEinheiten::Zeilentext(int i) const {
+    const auto z = static_cast<std::size_t>(i);
+    const Umwandlungsaufgabe& a = Aufgabe(i);
+    QString text = QStringLiteral("Aufgabe %1: ").arg(i);
+    if (a.Geloest) {
+        const bool zweiter = !m_zeichen[z][2]->pixmap().isNull();
+        return text + Loesungssatz(a, a.LoesungText) +
+               (zweiter ? QStringLiteral(", richtig beim zweiten Versuch")
+                        : QStringLiteral(", richtig"));
+    }
+    if (a.Aufgedeckt) return text + Loesungssatz(a, Eingabe[z]) + QStringLiteral(", falsch");
+    if (!a.Offen) return text;
+    text += Aufgabentext(a);
+    if (m_versuch[z] == 2) text += QStringLiteral(", erster Versuch falsch");
+    // The second mode draws the expected answer beside each open row.
+    if (MitBruechen()) text += QStringLiteral(", daneben in Blau: ") + a.LoesungText;
+    return text;
+}
+
+QString TfrmEinheiten::Bildname(int i, int welches) const {
+    const auto z = static_cast<std::size_t>(i);
+    const QLabel* bild = welches == 0 ? m_gesicht[z] : m_zeichen[z][welches];
+    const std::pair<const QLabel*, const char*> bilder[] = {
+        {ui->imgB, "blaues Gesicht"},
+        {ui->imgG, "grünes lachendes Gesicht"},
+        {ui->imgO, "oranges trauriges Gesicht"},
+        {ui->imgR, "rotes trauriges Gesicht"},
+        {ui->imgRichtig, "Haken"},
+        {ui->imgFalsch, "Kreuz"},
+    };
+    for (const auto& [muster, name] : bilder)
+        if (!bild->pixmap().isNull() && bild->pixmap().cacheKey() == muster->pixmap().cacheKey())
+            return QStringLiteral("Aufgabe %1: ").arg(i) + QString::fromUtf8(name);
+    return {};
 }
 
 void TfrmEinheiten::SatzLoeschen() {

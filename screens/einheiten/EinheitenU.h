@@ -58,6 +58,10 @@ private:
     void RundenZeigen();
     void Stoppuhr(bool ein);
     void ZeileZeichnen(QPainter& canvas, int i) const;
+    // Row i as a screen reader reads it, and the name of its face (welches 0) or of the
+    // mark of its first or second attempt.
+    QString Zeilentext(int i) const;
+    QString Bildname(int i, int welches) const;
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmEinheiten> ui;

@@ -2,6 +2,7 @@
 
 #include "core/FarbenU.h"
 #include "draw/SchriftU.h"
+#include "platform/Zugang.h"
 #include "ui_VerwandlungsketteU.h"
 
 #include <QPainter>
@@ -42,6 +43,15 @@ void SetzeHintergrund(QWidget* client, Farbe farbe) {
     client->setAutoFillBackground(true);
 }
 
+// The chain from left to right as a screen reader reads it: units, and "mal" before
+// each factor.
+QString Vorgelesen() {
+    QStringList teile;
+    for (const Beschriftung& b : beschriftungen)
+        teile << (b.faktor ? QStringLiteral("mal ") : QString()) + QString::fromLatin1(b.text);
+    return teile.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QWidget* parent)
@@ -50,6 +60,9 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
     // The palette is filled only when the main window first activates.
     RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
+    EscapeSchliesst();
+    Beschreibe(
+        Client(), [] { return QStringLiteral("Umwandlungskette"); }, Vorgelesen);
     MasseSetzen();
 }
 

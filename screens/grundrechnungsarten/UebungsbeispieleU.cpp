@@ -7,8 +7,10 @@
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TEdit.h"
+#include "platform/Zugang.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "screens/dialoge/MaxanzahlU.h"
 #include "ui_UebungsbeispieleU.h"
@@ -92,6 +94,18 @@ TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmUebung::btnAuswertungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     connect(ui->menMaxanzahl, &QAction::triggered, this, &TfrmUebung::menMaxanzahlClick);
+
+    // What a screen reader reads: each field's example, the drawn blocks, the counters.
+    for (int i = 0; i < AufgabenProRunde; ++i)
+        Beschreibe(
+            m_felder[static_cast<std::size_t>(i)],
+            [i] { return QStringLiteral("Beispiel %1, Ergebnis").arg(i + 1); },
+            [this, i] { return Aufgabentext(Art(), m_aufgaben[static_cast<std::size_t>(i)]); });
+    Beschreibe(
+        Client(), [this] { return ui->pnlAnzeige->text(); }, [this] { return Vorgelesen(); });
+    BenenneNachGruppe(ui->lblDurchgang);
+    BenenneNachGruppe(ui->lblAktVersuche);
+    BenenneNachGruppe(ui->lblAktPunkte);
 }
 
 TfrmUebung::~TfrmUebung() = default;
@@ -165,10 +179,8 @@ void TfrmUebung::KnopfWaehlen() {
 }
 
 void TfrmUebung::Anzeige(const QString& text, Farbe farbe) {
-    QPalette pal = ui->lblAnzeige->palette();
-    pal.setColor(QPalette::WindowText, QColor::fromRgb(farbe));
-    ui->lblAnzeige->setPalette(pal);
-    ui->lblAnzeige->setText(Zeilenumbrueche(text));
+    // Verdicts are read out; the brown instruction comes back with every keystroke.
+    Anzeigen(ui->lblAnzeige, text, QColor::fromRgb(farbe), farbe != fbBraun);
 }
 
 void TfrmUebung::edtChange() { Anzeige(TippText, fbBraun); }
@@ -312,6 +324,23 @@ void TfrmUebung::ZeichneAufgabe(QPainter& canvas, int i) {
               cy - 5.2f, Navy);
     else if (platz.stand.aufgedeckt)
         TextLeft(canvas, platz.antwort, cx + 4, cy - 5.2f, Rot, Schriftgroesse, true);
+}
+
+QString TfrmUebung::Vorgelesen() const {
+    QStringList bloecke;
+    for (std::size_t i = 0; i < m_aufgaben.size(); ++i) {
+        const Platz& platz = m_plaetze[i];
+        QString text = QStringLiteral("%1. Beispiel: ").arg(i + 1) + Aufgabentext(Art(), m_aufgaben[i]);
+        if (platz.stand.geloest)
+            text += QStringLiteral(" = ") + EinheitenLeerzeichen(m_aufgaben[i].Erwartet) +
+                    QStringLiteral(", richtig");
+        else if (platz.stand.aufgedeckt)
+            text += QStringLiteral(", deine Eingabe ") + platz.antwort + QStringLiteral(", falsch");
+        else if (platz.stand.versuch == 2)
+            text += QStringLiteral(", erster Versuch falsch");
+        bloecke << text;
+    }
+    return bloecke.join(u'\n');
 }
 
 } // namespace kalmiro

@@ -62,6 +62,8 @@ private:
     bool RundeFertig() const;
     void Anzeige(const QString& text, Farbe farbe);
     void ZeichneAufgabe(QPainter& canvas, int i);
+    // The drawn blocks as a screen reader reads them, one a line.
+    QString Vorgelesen() const;
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmUebung> ui;

@@ -6,7 +6,9 @@
 #include "platform/TPaintBox.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schueler.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,6 +39,11 @@ private Q_SLOTS:
     void aktivierungSetztStandards();
     void bildschirm1024();
     void verlauf();
+    void zugang();
+    void menueMitTastatur_data();
+    void menueMitTastatur();
+    void beendenMitTastatur();
+    void scharfBeiDoppelterAufloesung();
     void ganzeSerie_data();
     void ganzeSerie();
 
@@ -236,6 +243,74 @@ void TstKalmiro::verlauf() {
     }
     QCOMPARE(bild.pixelColor(3, 1), QColor(0, 0, 60));
     QCOMPARE(bild.pixelColor(3, 715), QColor(0, 0, 60 + 143));
+}
+
+// A screen reader hears every menu entry by its German caption and the time on the
+// clock; nothing it can reach is without a name.
+void TstKalmiro::zugang() {
+    test::Attrappen::Aktuell().SetzeZeit(QDateTime(QDate(2024, 5, 1), QTime(14, 5, 9)));
+    QCOMPARE(test::Name(m_haupt->Uhr()), QStringLiteral("Uhr"));
+    QCOMPARE(test::Beschreibung(m_haupt->Uhr()), QStringLiteral("Die Uhr zeigt 14:05:09 Uhr."));
+    test::Attrappen::Aktuell().EchteZeit();
+    QCOMPARE(test::Namenlos(*m_haupt), QStringList());
+    const QStringList pfade = test::Menuepfade(*m_haupt);
+    QCOMPARE(pfade.size(), 17);
+    for (const char* pfad :
+         {"Beenden", "Zeitmaße > mit Brüchen", "Grundrechnungsarten > Übungsbeispiele > Division",
+          "Zeitpunkt-Zeitdauer > Übungsbeispiele > Flugreisen", "Informationen"})
+        QVERIFY2(pfade.contains(QString::fromUtf8(pfad)), pfad);
+}
+
+void TstKalmiro::menueMitTastatur_data() {
+    QTest::addColumn<QStringList>("pfad");
+    QTest::addColumn<QString>("ziel");
+    // clang-format off
+    QTest::newRow("ohne Brüche") << QStringList{"Zeitmaße", "ohne Brüche"} << "frmEinheiten";
+    QTest::newRow("Muster Division") << QStringList{"Grundrechnungsarten", "Musterbeispiele", "Division"} << "frmMuster";
+    QTest::newRow("Übung Subtraktion") << QStringList{"Grundrechnungsarten", "Übungsbeispiele", "Subtraktion"} << "frmUebung";
+    QTest::newRow("Begriffe") << QStringList{"Zeitpunkt-Zeitdauer", "Begriffe"} << "frmZeitpunkt";
+    QTest::newRow("Zeitzonen") << QStringList{"Zeitpunkt-Zeitdauer", "Zeitzonen"} << "frmZeitzonen";
+    QTest::newRow("Zugreisen") << QStringList{"Zeitpunkt-Zeitdauer", "Übungsbeispiele", "Zugreisen"} << "frmZugverkehr";
+    QTest::newRow("Informationen") << QStringList{"Informationen"} << "frmInformation";
+    // clang-format on
+}
+
+// Every screen opens from the keyboard alone: Alt and a letter, then letters.
+void TstKalmiro::menueMitTastatur() {
+    QFETCH(QStringList, pfad);
+    QFETCH(QString, ziel);
+    m_haupt->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_haupt));
+    QString geoeffnet;
+    test::BeimNaechstenModal([&](QWidget& modal) {
+        geoeffnet = modal.objectName();
+        modal.close();
+    });
+    QVERIFY(test::Menue(*m_haupt, pfad));
+    QTRY_COMPARE(geoeffnet, ziel);
+    QVERIFY(m_haupt->isVisible());
+}
+
+void TstKalmiro::beendenMitTastatur() {
+    m_haupt->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_haupt));
+    QVERIFY(test::Menue(*m_haupt, {QStringLiteral("Beenden")}));
+    QVERIFY(!m_haupt->isVisible());
+}
+
+// At 200 % the background's one-pixel ruling is two device pixels of black, at the top
+// edge too, and the clock is drawn at the full resolution.
+void TstKalmiro::scharfBeiDoppelterAufloesung() {
+    // Inside the face: numerals, marks and hands on the dial.
+    const QRect zifferblatt(m_haupt->Uhr()->geometry().center() - QPoint(120, 120),
+                            QSize(240, 240));
+    // The ruling at the top edge as well as one inside.
+    for (const QPoint linie : {QPoint(3, 0), QPoint(3, 7), QPoint(1010, 714)}) {
+        const QString fehler =
+            test::DoppeltScharf(*m_haupt->Client(), zifferblatt,
+                                test::Strichprobe{linie, Qt::Vertical, QColor(0, 0, 0), 1});
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+    }
 }
 
 void TstKalmiro::ganzeSerie_data() {

@@ -150,6 +150,8 @@ private Q_SLOTS:
     void stufenVerteilung();
     void divisionBeginntMitStufe4();
     void randwerteKommenVor();
+    void vorgelesen_data();
+    void vorgelesen();
 };
 
 void TstZeitaufgaben::hunderttausendAufgaben() {
@@ -296,6 +298,29 @@ void TstZeitaufgaben::randwerteKommenVor() {
     QVERIFY(hoechsteDivision);
     QVERIFY(nullStunden);
     QVERIFY(sechsStunden);
+}
+
+// What a screen reader says of a task: every column written out, days only where the
+// first operand has them, the operation as a word.
+void TstZeitaufgaben::vorgelesen_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QList<int>>("werte"); // d1 h1 m1 s1 h2 m2 s2 k
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("Addition") << ArtAddition << QList<int>{0, 5, 55, 50, 12, 43, 42, 0} << "5h 55min 50s plus 12h 43min 42s";
+    QTest::newRow("Subtraktion mit Tagen") << ArtSubtraktion << QList<int>{1, 2, 0, 5, 3, 58, 19, 0} << "1d 2h 0min 5s minus 3h 58min 19s";
+    QTest::newRow("Multiplikation") << ArtMultiplikation << QList<int>{0, 22, 43, 56, 0, 0, 0, 3} << "22h 43min 56s mal 3";
+    QTest::newRow("Division mit Tagen") << ArtDivision << QList<int>{2, 0, 7, 0, 0, 0, 0, 4} << "2d 0h 7min 0s durch 4";
+    // clang-format on
+}
+
+void TstZeitaufgaben::vorgelesen() {
+    QFETCH(int, art);
+    QFETCH(QList<int>, werte);
+    TZeitAufgabe a;
+    a.Tage1 = werte[0], a.Stunden1 = werte[1], a.Minuten1 = werte[2], a.Sekunden1 = werte[3];
+    a.Stunden2 = werte[4], a.Minuten2 = werte[5], a.Sekunden2 = werte[6], a.k = werte[7];
+    QTEST(Aufgabentext(art, a), "text");
 }
 
 QTEST_GUILESS_MAIN(TstZeitaufgaben)

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void tastenfilter();
     void bewerte_data();
     void bewerte();
+    void vorgelesen_data();
+    void vorgelesen();
 };
 
 // clang-format off
@@ -444,6 +446,33 @@ void TstZeiten::bewerte() {
     QCOMPARE(a.Geloest, geloest);
     QCOMPARE(a.Aufgedeckt, aufgedeckt);
     QCOMPARE(a.Offen, !geloest && !aufgedeckt);
+}
+
+// What a screen reader says of a task and of its finished row.
+void TstZeiten::vorgelesen_data() {
+    QTest::addColumn<QString>("angabe");
+    QTest::addColumn<QString>("von");
+    QTest::addColumn<QString>("nach");
+    QTest::addColumn<QString>("frage");
+    QTest::addColumn<QString>("satz"); // with the answer 40
+    // clang-format off
+    QTest::newRow("einfach") << "2400" << "min" << "h" << "2400 min in h" << "2400 min = 40 h";
+    QTest::newRow("Komma") << "0,3" << "min" << "s" << "0,3 min in s" << "0,3 min = 40 s";
+    QTest::newRow("zusammengesetzt") << "3h 45min" << "" << "min" << "3h 45min in min" << "3h 45min = 40 min";
+    QTest::newRow("Bruch gegeben") << "7/60" << "h" << "min" << "7/60 h in min" << "7/60 h = 40 min";
+    // clang-format on
+}
+
+void TstZeiten::vorgelesen() {
+    QFETCH(QString, angabe);
+    QFETCH(QString, von);
+    QFETCH(QString, nach);
+    Umwandlungsaufgabe a;
+    a.AngabeText = angabe;
+    a.VonEinheit = von;
+    a.NachEinheit = nach;
+    QTEST(Aufgabentext(a), "frage");
+    QTEST(Loesungssatz(a, QStringLiteral("40")), "satz");
 }
 
 QTEST_GUILESS_MAIN(TstZeiten)

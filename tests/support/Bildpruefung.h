@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -18,6 +19,45 @@ namespace kalmiro::test {
 // The widget as it paints, in an image of its size, over the given ground (a
 // transparent paint box on white shows its own drawing without what lies below it).
 QImage Aufnahme(QWidget& widget, const QColor& grund = Qt::transparent);
+// The widget as it paints on a screen of the device pixel ratio (1.5, 2): an image of its
+// size times the ratio, in device pixels.
+QImage AufnahmeBei(QWidget& widget, qreal verhaeltnis);
+
+// Along the column (Qt::Vertical) or the row through (x, y): the first and the last pixel
+// of the unbroken run for which passt holds; none when (x, y) itself does not.
+struct Lauf {
+    int von = -1;
+    int bis = -1;
+    int Laenge() const { return von < 0 ? 0 : bis - von + 1; }
+};
+Lauf Strich(const QImage& bild, int x, int y, Qt::Orientation richtung,
+            const std::function<bool(const QColor&)>& passt);
+
+// How far an image at twice the resolution departs from the one at 1:1 once every 2 x 2
+// block is averaged back into one pixel (or the block half a 1:1 pixel up or left, where
+// Qt centres a doubled hard-edged line): the mean difference per channel, 0..255.
+double Abweichung(const QImage& eins, const QImage& doppelt);
+// Of the 2 x 2 blocks in the area of an image at twice the resolution that have anything
+// drawn on the area's ground (its commonest colour), the share not of one colour: none
+// for a 1:1 drawing blown up, many where the detail is finer.
+double FeineBloecke(const QImage& doppelt, const QRect& bereich);
+
+// A straight line of the 1:1 drawing to probe: a point on it, the direction across it,
+// its colour and its width in pixels.
+struct Strichprobe {
+    QPoint punkt;
+    Qt::Orientation quer;
+    QColor farbe;
+    int breite = 1;
+};
+// What is wrong with the widget drawn at device pixel ratio 2 next to its 1:1 drawing;
+// empty if nothing. The layout is the 1:1 layout doubled (every 2 x 2 block averages
+// to its 1:1 pixel, within a small mean difference); the area holds detail finer than a
+// 1:1 pixel (not a blown-up bitmap); the probed line, if any, is twice as wide in device
+// pixels, in its full colour, with no blended pixel at its edges.
+QString DoppeltScharf(QWidget& widget, const QRect& detail,
+                      const std::optional<Strichprobe>& strich = std::nullopt);
+
 // Writes the picture to the tour folder for people to look at (KALMIRO_TOUR).
 void Tour(const QImage& bild, const QString& name);
 // True if the pixel lies within toleranz of the colour in each channel.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -25,9 +26,22 @@ struct Bild {
 
 using Bildliste = std::vector<Bild>;
 
+// A picture kept as a vector drawing, written out as text (the scalable symbol).
+struct Textbild {
+    QString gruppe;
+    QString name;
+    std::function<QByteArray()> schreibe;
+};
+
+using Textbildliste = std::vector<Textbild>;
+
+// The sizes of the symbol's PNGs, as the desktop's icon theme keeps them.
+inline constexpr int SymbolGroessen[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
 // Each group of pictures adds its own.
 void UhrBilder(Bildliste& liste);
 void EinheitenBilder(Bildliste& liste);
 void ZugBilder(Bildliste& liste);
 void ZeitzonenBilder(Bildliste& liste);
 void InformationBilder(Bildliste& liste);
+void SymbolBilder(Bildliste& liste, Textbildliste& texte);

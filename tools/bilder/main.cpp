@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
     ZugBilder(liste);
     ZeitzonenBilder(liste);
     InformationBilder(liste);
+    Textbildliste texte;
+    SymbolBilder(liste, texte);
 
     std::map<QString, QStringList> gruppen;
     for (const Bild& b : liste) {
@@ -41,6 +43,18 @@ int main(int argc, char* argv[]) {
         }
         gruppen[b.gruppe] << datei;
         std::printf("%s %dx%d\n", qPrintable(datei), bild.width(), bild.height());
+    }
+    for (const Textbild& t : texte) {
+        if (!gewuenscht.isEmpty() && !gewuenscht.contains(t.gruppe)) continue;
+        QDir().mkpath(ziel + QLatin1Char('/') + t.gruppe);
+        // Not embedded: the program has no use for the vector form, the desktop has.
+        QFile datei(ziel + QLatin1Char('/') + t.gruppe + QLatin1Char('/') + t.name);
+        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            datei.write(t.schreibe()) < 0) {
+            std::fprintf(stderr, "bilder: could not write %s\n", qPrintable(t.name));
+            return 1;
+        }
+        std::printf("%s/%s\n", qPrintable(t.gruppe), qPrintable(t.name));
     }
     for (const auto& [gruppe, dateien] : gruppen) {
         QFile qrc(ziel + QLatin1Char('/') + gruppe + QLatin1String(".qrc"));

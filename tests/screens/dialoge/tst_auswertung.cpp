@@ -2,7 +2,9 @@
 #include "platform/TGauge.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,6 +48,9 @@ private Q_SLOTS:
     void prozent();
     void notensaetze_data();
     void notensaetze();
+    void zugang();
+    void nurMitDemKnopfUndEnter();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstAuswertung::aufbau() {
@@ -227,6 +232,59 @@ void TstAuswertung::notensaetze() {
     QFETCH(int, unten);
     QTEST(Notensatz(unten), "satzUnten");
     QTEST(Notensatz(unten + 1), "satzOben");
+}
+
+// The bars say what they measure and how far they stand, the numbers are named, and
+// the grade sentence is read out once, when it appears.
+void TstAuswertung::zugang() {
+    test::Zugangsprotokoll protokoll;
+    Fenster f;
+    f.Zeige(2.5f, 8);
+    const std::pair<const char*, const char*> balken[] = {{"gauRichtig", "Richtig"},
+                                                          {"gauFalsch", "Falsch"}};
+    for (const auto& [name, titel] : balken) {
+        auto* g = f.teil<TGauge>(name);
+        QCOMPARE(test::Name(g), QString::fromLatin1(titel));
+        QCOMPARE(test::Rolle(g), QAccessible::ProgressBar);
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(g);
+        QVERIFY(i && i->valueInterface());
+        QCOMPARE(i->valueInterface()->currentValue().toInt(), g->value());
+    }
+    QCOMPARE(test::Name(f.teil<QLabel>("lblPRichtig")), QStringLiteral("Richtig: 31,250 %"));
+    QCOMPARE(test::Name(f.teil<QLabel>("lblPFalsch")), QStringLiteral("Falsch: 68,750 %"));
+    QCOMPARE(test::Name(f.teil<QLabel>("pnlRichtig")), QStringLiteral("Richtig: 2,5 von 8"));
+    QCOMPARE(test::Name(f.teil<QLabel>("pnlFalsch")), QStringLiteral("Falsch: 5,5 von 8"));
+    QCOMPARE(protokoll.ansagen, QStringList{QStringLiteral("Du solltest noch viel üben!")});
+    QCOMPARE(test::Namenlos(f.w), QStringList());
+}
+
+// Escape does not close the window; Enter presses its button once it is there.
+void TstAuswertung::nurMitDemKnopfUndEnter() {
+    Fenster f;
+    GesamtPunkte = 3;
+    GesamtVersuche = 4;
+    bool nachEscapeOffen = false;
+    test::BeimNaechstenModal([&](QWidget& fenster) {
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QTRY_VERIFY(f.knopf()->isVisible());
+        test::Taste(Qt::Key_Escape);
+        nachEscapeOffen = fenster.isVisible();
+        test::Taste(Qt::Key_Enter);
+    });
+    QCOMPARE(f.w.ZeigeModal(), TForm::Ergebnis::Schliessen);
+    QVERIFY(nachEscapeOffen);
+}
+
+// At 200 % the bars' one-pixel grey edge is two device pixels; the texts are drawn at
+// the full resolution.
+void TstAuswertung::scharfBeiDoppelterAufloesung() {
+    Fenster f;
+    f.Zeige(2.5f, 8);
+    const QString fehler =
+        test::DoppeltScharf(*f.w.Client(), QRect(0, 0, 392, 84),
+                            test::Strichprobe{{140, 88}, Qt::Vertical, QColor(128, 128, 128), 1});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstAuswertung)

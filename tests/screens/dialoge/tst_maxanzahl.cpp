@@ -2,7 +2,9 @@
 #include "platform/TEdit.h"
 #include "screens/dialoge/MaxanzahlU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -52,6 +54,11 @@ private Q_SLOTS:
     void okOhneFokuswechselPrueftSelbst();
     void unbekannteEinstellung();
     void zentriertUeberVerstecktemHauptfenster();
+    void zugang_data();
+    void zugang();
+    void nurMitTastatur_data();
+    void nurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstMaxanzahl::init() {
@@ -253,6 +260,70 @@ void TstMaxanzahl::zentriertUeberVerstecktemHauptfenster() {
     const QRect f = d.dlg.frameGeometry();
     QCOMPARE(f.center().x() - h.center().x(), 0);
     QVERIFY(qAbs(f.center().y() - h.center().y()) <= 1);
+}
+
+void TstMaxanzahl::zugang_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Umwandeln") << 1 << QString::fromUtf8("Max. Anzahl der Durchgänge (2–10)");
+    QTest::newRow("Grundrechnungsarten")
+        << 2 << QString::fromUtf8("Max. Anzahl der Durchgänge (2–5)");
+}
+
+// The field is named by what it asks, with the range of the setting being edited.
+void TstMaxanzahl::zugang() {
+    QFETCH(int, art);
+    MaxanzahlArt = art;
+    Dialog d;
+    d.Zeigen();
+    QTEST(test::Name(d.edt), "name");
+    QCOMPARE(test::Name(d.schliessen), QStringLiteral("Schließen"));
+    QCOMPARE(test::Name(d.ok), QStringLiteral("OK"));
+    QCOMPARE(test::Namenlos(d.dlg), QStringList());
+}
+
+void TstMaxanzahl::nurMitTastatur_data() {
+    QTest::addColumn<QList<QKeyCombination>>("tasten"); // after the number typed over the one shown
+    QTest::addColumn<int>("ergebnis");
+    QTest::addColumn<int>("gespeichert");
+    const int ok = static_cast<int>(TForm::Ergebnis::Ok);
+    const int zu = static_cast<int>(TForm::Ergebnis::Schliessen);
+    // clang-format off
+    using K = QList<QKeyCombination>;
+    QTest::newRow("Tab Tab Enter") << K{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << ok << 7;
+    QTest::newRow("Tab Tab Leertaste") << K{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << ok << 7;
+    QTest::newRow("Escape") << K{Qt::Key_Escape} << zu << 3;
+    QTest::newRow("Tab Enter auf Schließen") << K{Qt::Key_Tab, Qt::Key_Return} << zu << 3;
+    QTest::newRow("Alt+C") << K{QKeyCombination(Qt::AltModifier, Qt::Key_C)} << zu << 3;
+    // clang-format on
+}
+
+// The dialog by keyboard alone: Enter in the field stays swallowed, Tab reaches the
+// buttons in reading order, Enter or Space presses them, Escape is "Schließen".
+void TstMaxanzahl::nurMitTastatur() {
+    QFETCH(QList<QKeyCombination>, tasten);
+    QFETCH(int, ergebnis);
+    QFETCH(int, gespeichert);
+    Dialog d;
+    QStringList folge;
+    test::BeimNaechstenModal([&](QWidget& fenster) {
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        folge = test::Tabfolge(fenster);
+        test::Tippe(QStringLiteral("7"));
+        for (QKeyCombination taste : tasten)
+            test::Taste(taste.key(), taste.keyboardModifiers());
+    });
+    QCOMPARE(static_cast<int>(d.dlg.ZeigeModal()), ergebnis);
+    QCOMPARE(folge, (QStringList{"edtMaxzahl", "BitBtn1", "BitBtn2"}));
+    QCOMPARE(MaxDurchgaenge[1], gespeichert);
+}
+
+void TstMaxanzahl::scharfBeiDoppelterAufloesung() {
+    Dialog d;
+    d.Zeigen();
+    const QString fehler = test::DoppeltScharf(*d.dlg.Client(), QRect(8, 8, 377, 40));
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstMaxanzahl)

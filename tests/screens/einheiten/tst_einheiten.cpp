@@ -6,7 +6,9 @@
 #include "screens/einheiten/EinheitenU.h"
 #include "screens/einheiten/VerwandlungsketteU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -179,6 +181,10 @@ private Q_SLOTS:
     void gitter();
     void zeichnungModus1();
     void zeichnungModus2();
+    void zugang_data();
+    void zugang();
+    void satzNurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstEinheiten::init() {
@@ -815,6 +821,138 @@ void TstEinheiten::zeichnungModus2() {
     for (int i : {1, 2, 3, 5})
         QCOMPARE(Pixel(bild, Zeile(i, 780, 899), blau, 30), 0);
     QVERIFY(Pixel(bild, Zeile(4, 780, 899), blau, 30) > 10);
+}
+
+void TstEinheiten::zugang_data() {
+    QTest::addColumn<int>("modus");
+    QTest::addColumn<QStringList>("fragen");
+    // clang-format off
+    QTest::newRow("ohne Brüche") << 1 << QStringList{"3 h in min", "6 s in min", "3h 45min in min", "0,3 min in s", "72 h in d"};
+    QTest::newRow("mit Brüchen") << 2 << QStringList{"7/60 h in min", "20 min in h", "600 s in h", "4/15 h in s", "42 s in min"};
+    // clang-format on
+}
+
+// A screen reader hears what each field asks, the rows as drawn, the counters by name
+// and every verdict as it comes; the instruction that typing brings back is not read
+// out over the typing.
+void TstEinheiten::zugang() {
+    QFETCH(int, modus);
+    QFETCH(QStringList, fragen);
+    test::Zugangsprotokoll protokoll;
+    Bildschirm b(modus, modus == 1 ? satzOhneBrueche : satzMitBruechen);
+    b.Oeffnen();
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(test::Name(b.Feld(i)), QStringLiteral("Aufgabe %1: ").arg(i) + fragen[i - 1]);
+    QCOMPARE(test::Namenlos(b.w), QStringList());
+    QCOMPARE(test::Menuepfade(b.w), (QStringList{"Schließen", "Verwandlungskette",
+                                                 "Anzahl der Durchgänge", "Zeitanzeige > Ein"}));
+    QVERIFY(protokoll.ansagen.isEmpty());
+
+    const Umwandlungsaufgabe& eins = Umwandlungsaufgaben[1];
+    b.Antworte(1, eins.LoesungText);
+    b.Antworte(2, QStringLiteral("99"));
+    b.Antworte(2, QStringLiteral("99"));
+    QCOMPARE(protokoll.ansagen, (QStringList{richtig1, falsch1, b.Anzeige()}));
+    QCOMPARE(protokoll.quellen.value(0), b.Label(QStringLiteral("lblAnzeige")));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("lblAktVersuche"))), QStringLiteral("Versuche: 3"));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("lblAktPunkte"))), QStringLiteral("Punkte: 1,0"));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("lblDurchgang"))),
+             QStringLiteral("Durchgang: 1 von 1"));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("img1"))),
+             QStringLiteral("Aufgabe 1: grünes lachendes Gesicht"));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("imgZ22"))), QStringLiteral("Aufgabe 2: Kreuz"));
+    QCOMPARE(test::Name(b.Label(QStringLiteral("imgZ12"))), QString());
+
+    const QStringList zeilen = test::Beschreibung(b.w.Client()).split(u'\n');
+    QCOMPARE(zeilen.size(), 5);
+    QCOMPARE(zeilen[0], QStringLiteral("Aufgabe 1: ") + Loesungssatz(eins, eins.LoesungText) +
+                            QStringLiteral(", richtig"));
+    QCOMPARE(zeilen[1], QStringLiteral("Aufgabe 2: ") + Loesungssatz(Umwandlungsaufgaben[2], "99") +
+                            QStringLiteral(", falsch"));
+    QVERIFY(zeilen[2].startsWith(QStringLiteral("Aufgabe 3: ") + fragen[2]));
+    // The second mode draws each open row's answer beside it; the ear learns it too.
+    QCOMPARE(zeilen[2].endsWith(QStringLiteral(", daneben in Blau: ") +
+                                Umwandlungsaufgaben[3].LoesungText),
+             modus == 2);
+
+    b.Feld(3)->setFocus();
+    test::Tippe(QStringLiteral("1"));
+    QCOMPARE(protokoll.ansagen.size(), 3);
+    test::Taste(Qt::Key_Return);
+    QVERIFY(test::Beschreibung(b.w.Client())
+                .split(u'\n')[2]
+                .contains(QStringLiteral("erster Versuch falsch")));
+}
+
+// One whole set and the start of the next by keyboard alone: Enter from field to field,
+// a second attempt in the same field, Space on "Weiter", every menu by its letters.
+void TstEinheiten::satzNurMitTastatur() {
+    Bildschirm b(1, satzOhneBrueche);
+    TfrmMaxanzahl dialog(b.fenster);
+    TfrmVerwandlungsketten kette(b.fenster);
+    b.fenster.frmMaxanzahl = &dialog;
+    b.fenster.frmVerwandlungsketten = &kette;
+    b.Oeffnen();
+    QCOMPARE(test::Tabfolge(b.w),
+             (QStringList{"Edt1", "Edt2", "Edt3", "Edt4", "Edt5", "btnWeiter"}));
+    QCOMPARE(QApplication::focusWidget(), b.Feld(1));
+
+    test::Antworte(QStringLiteral("180"));
+    test::Antworte(QStringLiteral("2"));
+    QCOMPARE(QApplication::focusWidget(), b.Feld(2));
+    test::Taste(Qt::Key_A, Qt::ControlModifier);
+    test::Taste(Qt::Key_Backspace);
+    test::Antworte(QStringLiteral("0,1"));
+    for (const char* antwort : {"225", "18", "3"})
+        test::Antworte(QString::fromLatin1(antwort));
+    QCOMPARE(b.Versuche(), QStringLiteral("6"));
+    QCOMPARE(b.Punkte(), QStringLiteral("4,5"));
+    QCOMPARE(QApplication::focusWidget(), b.Teil(QStringLiteral("btnWeiter")));
+    test::Taste(Qt::Key_Space);
+    QCOMPARE(b.Versuche(), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), b.Feld(1));
+
+    // The rounds dialog: the number typed over the one shown, Tab to OK, Enter.
+    test::BeimNaechstenModal([](QWidget& fenster) {
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        test::Tippe(QStringLiteral("7"));
+        test::Taste(Qt::Key_Tab);
+        test::Taste(Qt::Key_Tab);
+        test::Taste(Qt::Key_Return);
+    });
+    QVERIFY(test::Menue(b.w, {QStringLiteral("Anzahl der Durchgänge")}));
+    QCOMPARE(MaxDurchgaenge[1], 7);
+    // The chart closes with Escape; the focus is back in the first empty field.
+    b.Oeffnen();
+    bool kettenfenster = false;
+    test::BeimNaechstenModal([&](QWidget& fenster) {
+        kettenfenster = &fenster == &kette;
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        test::Taste(Qt::Key_Escape);
+    });
+    QVERIFY(test::Menue(b.w, {QStringLiteral("Verwandlungskette")}));
+    QVERIFY(kettenfenster);
+    QVERIFY(!kette.isVisible());
+    b.Oeffnen();
+    QCOMPARE(QApplication::focusWidget(), b.Feld(1));
+    QVERIFY(test::Menue(b.w, {QStringLiteral("Zeitanzeige"), QStringLiteral("Ein")}));
+    QVERIFY(b.Label(QStringLiteral("pnlZeit"))->isVisible());
+}
+
+// At 200 % the axis of the lattice, one grey pixel at 1:1, is two device pixels; the
+// tasks are drawn at the full resolution and the faces smoothly scaled.
+void TstEinheiten::scharfBeiDoppelterAufloesung() {
+    Bildschirm b(1, satzOhneBrueche);
+    b.Oeffnen();
+    b.Antworte(1, QStringLiteral("180"));
+    const QString fehler =
+        test::DoppeltScharf(*b.w.Client(), Zeile(1, 300, 700),
+                            test::Strichprobe{{155, 300}, Qt::Vertical, QColor(128, 128, 128), 1});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+    const QImage doppelt = test::AufnahmeBei(*b.w.Client(), 2);
+    QVERIFY(test::FeineBloecke(doppelt, QRect(80, 200, 126, 138)) > 0.2);
 }
 
 KALMIRO_TEST_MAIN(TstEinheiten)

@@ -1,7 +1,9 @@
 #include "core/FarbenU.h"
 #include "screens/einheiten/VerwandlungsketteU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -43,6 +45,10 @@ private Q_SLOTS:
     void beschriftungen_data();
     void beschriftungen();
     void immerDasselbeBild();
+    void zugang();
+    void schliessenMitTastatur_data();
+    void schliessenMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstVerwandlungskette::initTestCase() {
@@ -155,6 +161,43 @@ void TstVerwandlungskette::immerDasselbeBild() {
     k.Oeffnen();
     QCOMPARE(k.Bild(), erstes);
     test::Tour(test::Aufnahme(k.w), QStringLiteral("einheiten_verwandlungskette_fenster"));
+}
+
+// The drawn chain reaches a screen reader as words, from left to right.
+void TstVerwandlungskette::zugang() {
+    Kette k;
+    QCOMPARE(test::Name(k.w.Client()), QStringLiteral("Umwandlungskette"));
+    QCOMPARE(test::Beschreibung(k.w.Client()),
+             QStringLiteral("h, mal 60, min, mal 60, s, mal 10, mal 10, mal 10, ms"));
+    QCOMPARE(test::Menuepfade(k.w), QStringList{QStringLiteral("Schließen")});
+}
+
+void TstVerwandlungskette::schliessenMitTastatur_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("Alt+S") << false;
+}
+
+void TstVerwandlungskette::schliessenMitTastatur() {
+    QFETCH(bool, escape);
+    Kette k;
+    k.Oeffnen();
+    if (escape)
+        test::Taste(Qt::Key_Escape);
+    else
+        QVERIFY(test::Menue(k.w, {QStringLiteral("Schließen")}));
+    QVERIFY(!k.w.isVisible());
+}
+
+// At 200 % the line, two pixels at 1:1, is four device pixels; the labels are drawn
+// at the full resolution.
+void TstVerwandlungskette::scharfBeiDoppelterAufloesung() {
+    Kette k;
+    k.Oeffnen();
+    const QString fehler =
+        test::DoppeltScharf(*k.w.Client(), QRect(0, 40, 399, 70),
+                            test::Strichprobe{{100, mitteY}, Qt::Vertical, QColor(0, 0, 0), 2});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstVerwandlungskette)

@@ -6,7 +6,9 @@
 #include "screens/dialoge/MaxanzahlU.h"
 #include "screens/grundrechnungsarten/UebungsbeispieleU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
@@ -128,6 +130,11 @@ private Q_SLOTS:
     void zeichnung();
     void tageImErgebnis_data();
     void tageImErgebnis();
+    void zugang_data() { AlleArten(); }
+    void zugang();
+    void serieNurMitTastatur_data() { AlleArten(); }
+    void serieNurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstUebungsbeispiele::init() { test::Attrappen::Aktuell().Zuruecksetzen(); }
@@ -535,6 +542,117 @@ void TstUebungsbeispiele::tageImErgebnis() {
         QCOMPARE(!tage.isEmpty(), u.w->Aufgabe(pos).ErgebnisTage != 0);
     }
     test::Tour(test::Aufnahme(*u.w), QStringLiteral("uebung_%1_tage").arg(Namen[art - 1]));
+}
+
+// A screen reader hears each field's example, the drawn blocks as they stand, the
+// counters by name and every verdict; the instruction that typing brings back is not
+// read out over the typing.
+void TstUebungsbeispiele::zugang() {
+    QFETCH(int, art);
+    test::Zugangsprotokoll protokoll;
+    Uebung u(art);
+    for (int pos = 1; pos <= 6; ++pos) {
+        QCOMPARE(test::Name(u.feld(pos)), QStringLiteral("Beispiel %1, Ergebnis").arg(pos));
+        QCOMPARE(test::Beschreibung(u.feld(pos)), Aufgabentext(art, u.w->Aufgabe(pos)));
+    }
+    QCOMPARE(test::Name(u.w->Client()), u.text("pnlAnzeige"));
+    QCOMPARE(test::Namenlos(*u.w), QStringList());
+    QCOMPARE(test::Menuepfade(*u.w), (QStringList{"Schließen", "Anzahl der Durchgänge"}));
+
+    u.Antworte(1, u.erwartet(1));
+    u.Antworte(2, Unmoeglich);
+    u.Antworte(2, Unmoeglich);
+    const QString zweimal = u.anzeige();
+    u.Antworte(3, Unmoeglich);
+    const auto block = [&](int pos) {
+        return test::Beschreibung(u.w->Client()).split(u'\n').value(pos - 1);
+    };
+    const QString aufgabe3 = QStringLiteral("3. Beispiel: ") + Aufgabentext(art, u.w->Aufgabe(3));
+    QCOMPARE(block(3), aufgabe3 + QStringLiteral(", erster Versuch falsch"));
+    u.Antworte(3, u.erwartet(3));
+    QCOMPARE(protokoll.ansagen, (QStringList{Bravo, Falsch1, zweimal, Falsch1, Zweiter}));
+    QCOMPARE(block(1), QStringLiteral("1. Beispiel: ") + Aufgabentext(art, u.w->Aufgabe(1)) +
+                           QStringLiteral(" = ") + EinheitenLeerzeichen(u.erwartet(1)) +
+                           QStringLiteral(", richtig"));
+    QCOMPARE(block(2), QStringLiteral("2. Beispiel: ") + Aufgabentext(art, u.w->Aufgabe(2)) +
+                           QStringLiteral(", deine Eingabe ") + Unmoeglich +
+                           QStringLiteral(", falsch"));
+    QVERIFY(block(3).startsWith(aufgabe3 + QStringLiteral(" = ")));
+    QCOMPARE(block(4), QStringLiteral("4. Beispiel: ") + Aufgabentext(art, u.w->Aufgabe(4)));
+    const auto name = [&](const char* label) {
+        return test::Name(u.w->findChild<QLabel*>(QLatin1String(label)));
+    };
+    QCOMPARE(name("lblAktVersuche"), QStringLiteral("Versuche: 5"));
+    QCOMPARE(name("lblAktPunkte"), QStringLiteral("Punkte: 1,5"));
+    QCOMPARE(name("lblDurchgang"), QStringLiteral("Durchgang: 1 von 2"));
+
+    u.feld(4)->setFocus();
+    test::Tippe(QStringLiteral("1"));
+    QCOMPARE(u.anzeige(), Tippen);
+    QCOMPARE(protokoll.ansagen.size(), 5);
+}
+
+// A whole series of two rounds through the evaluation by keyboard alone: Enter from
+// field to field, a second attempt in the same field, Tab to the button and Space on
+// it; in the evaluation Escape does nothing and Enter closes it.
+void TstUebungsbeispiele::serieNurMitTastatur() {
+    QFETCH(int, art);
+    Uebung u(art);
+    QCOMPARE(test::Tabfolge(*u.w), (QStringList{"edtBsp1", "edtBsp2", "edtBsp3", "edtBsp4",
+                                                "edtBsp5", "edtBsp6", "btnWeiter"}));
+    for (int runde = 1; runde <= 2; ++runde) {
+        QCOMPARE(QApplication::focusWidget(), u.feld(1));
+        test::Antworte(u.erwartet(1));
+        test::Antworte(QStringLiteral("1h"));
+        QCOMPARE(QApplication::focusWidget(), u.feld(2));
+        test::Taste(Qt::Key_A, Qt::ControlModifier);
+        test::Taste(Qt::Key_Backspace);
+        for (int pos = 2; pos <= 6; ++pos) {
+            test::Antworte(u.erwartet(pos));
+            if (runde == 1 && pos == 3)
+                test::Tour(test::Aufnahme(*u.w),
+                           QStringLiteral("uebung_%1_tastatur").arg(QString::fromLatin1(Namen[art - 1])));
+        }
+        QPushButton* knopf = u.knopf(runde == 1 ? "btnWeiter" : "btnAuswertung");
+        for (int i = 0; i < 10 && QApplication::focusWidget() != knopf; ++i)
+            test::Taste(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), knopf);
+        if (runde == 2) break;
+        test::Taste(Qt::Key_Space);
+        QCOMPARE(u.text("lblDurchgang"), QStringLiteral("2 / 2"));
+    }
+    QCOMPARE(GesamtPunkte, 11.0f);
+    QCOMPARE(GesamtVersuche, 14);
+
+    bool gezeigt = false, nachEscapeOffen = false;
+    test::BeimNaechstenModal([&](QWidget& fenster) {
+        gezeigt = &fenster == u.auswertung.get();
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QTRY_VERIFY(fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->isVisible());
+        test::Taste(Qt::Key_Escape);
+        nachEscapeOffen = fenster.isVisible();
+        test::Taste(Qt::Key_Return);
+    });
+    test::Taste(Qt::Key_Space);
+    QVERIFY(gezeigt);
+    QVERIFY(nachEscapeOffen);
+    QVERIFY(!u.auswertung->isVisible());
+    u.Aktivieren();
+    QCOMPARE(u.text("lblDurchgang"), QStringLiteral("1 / 2"));
+    QCOMPARE(GesamtVersuche, 0);
+    QCOMPARE(QApplication::focusWidget(), u.feld(1));
+}
+
+// At 200 % the result line, three pixels at 1:1, is six device pixels; the tasks are
+// drawn at the full resolution.
+void TstUebungsbeispiele::scharfBeiDoppelterAufloesung() {
+    Uebung u(ArtAddition);
+    u.Antworte(1, u.erwartet(1));
+    const QString fehler =
+        test::DoppeltScharf(*u.w->Client(), QRect(20, 170, 300, 130),
+                            test::Strichprobe{{150, 260}, Qt::Vertical, QColor(0, 0, 0), 3});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstUebungsbeispiele)

@@ -1,0 +1,24 @@
+#include "platform/Anzeige.h"
+
+#include "platform/SystemU.h"
+#include "platform/Zugang.h"
+
+#include <QLabel>
+
+namespace kalmiro {
+
+void Textfarbe(QWidget* w, const QColor& farbe) {
+    if (!w) return;
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, farbe);
+    w->setPalette(pal);
+}
+
+void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen) {
+    if (!anzeige) return;
+    Textfarbe(anzeige, farbe);
+    anzeige->setText(Zeilenumbrueche(text));
+    if (ansagen) Ansagen(anzeige, anzeige->text());
+}
+
+} // namespace kalmiro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QColor;
+class QLabel;
+class QWidget;
+
+namespace kalmiro {
+
+// The colour a label or group box writes its text in.
+void Textfarbe(QWidget* w, const QColor& farbe);
+
+// The window's message label: the text ('\r' breaks its lines) in its colour. A verdict
+// (ansagen) is read out to a screen reader as well; an instruction that comes back with
+// every keystroke is not, so it does not talk over the pupil's typing.
+void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen);
+
+} // namespace kalmiro
