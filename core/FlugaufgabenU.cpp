@@ -57,20 +57,20 @@ void FlugaufgabeRechnen(TFlugaufgabe& a) {
     case AbflugGefragt:
         a.Zeile1 = QStringLiteral("Geg.: Flugzeit ") + Rot(flugzeit);
         a.Zeile2 = QStringLiteral("Ankunft ") + Rot(ankunft) + QStringLiteral(" Ortszeit");
-        a.Gesucht = QStringLiteral("Ges.: Abflug");
+        a.Gesucht = QStringLiteral("Abflug");
         a.Ergebnis = abflug;
         break;
     case AnkunftGefragt:
         a.Zeile1 = QStringLiteral("Geg.: Abflug ") + Rot(abflug) + QStringLiteral(" (Ortszeit)");
         // The flight time is red to the end of the line.
         a.Zeile2 = QStringLiteral("Flugzeit #") + flugzeit;
-        a.Gesucht = QStringLiteral("Ges.: Ankunft");
+        a.Gesucht = QStringLiteral("Ankunft");
         a.Ergebnis = ankunft;
         break;
     default:
         a.Zeile1 = QStringLiteral("Geg.: Abflug ") + Rot(abflug) + QStringLiteral(" (Ortszeit)");
         a.Zeile2 = QStringLiteral("Ankunft ") + Rot(ankunft) + QStringLiteral(" (Ortszeit)");
-        a.Gesucht = QStringLiteral("Ges.: Flugzeit");
+        a.Gesucht = QStringLiteral("Flugzeit");
         a.Ergebnis = flugzeit;
         break;
     }
@@ -91,6 +91,30 @@ QString Zielbeschriftung(const TFlugziel& ziel) {
     else
         text += u' ' + QString::number(std::abs(ziel.Minuten)) + QStringLiteral("min)");
     return text;
+}
+
+QString Flugtitel(const TFlugziel& ziel) {
+    return QStringLiteral("Flug von ") + Flugziele[Heimatstadt].Stadt + QStringLiteral(" nach ") +
+           ziel.Stadt + QStringLiteral(" (") + ziel.Land + u')';
+}
+
+QString Flugstrecke(const TFlugziel& ziel) {
+    return QStringLiteral("Flugstrecke: ") + QString::number(ziel.Entfernung) +
+           QStringLiteral(" km");
+}
+
+QString Gesuchtzeile(const TFlugaufgabe& a) {
+    return QStringLiteral("Ges.: ") + a.Gesucht;
+}
+
+QStringList Flugtexte(const TFlugaufgabe& a) {
+    const TFlugziel& ziel = a.Flugziel();
+    return {ZeichenEntfernen(a.Zeile1, u'#'),
+            ZeichenEntfernen(a.Zeile2, u'#'),
+            Gesuchtzeile(a),
+            Flugtitel(ziel),
+            Flugstrecke(ziel),
+            Zielbeschriftung(ziel)};
 }
 
 } // namespace kalmiro

@@ -4,6 +4,7 @@
 #include "core/ZeiteingabeU.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kalmiro {
 
@@ -22,7 +23,7 @@ struct TFlugaufgabe {
     int AbflugStunde = 0, AbflugMinute = 0;   // local time at Wien
     int AnkunftStunde = 0, AnkunftMinute = 0; // local time at the destination, 0:00..23:59
     QString Zeile1, Zeile2;                   // the given data; '#' switches between black and red
-    QString Gesucht;                          // "Ges.: ..."
+    QString Gesucht;                          // "Flugzeit", "Ankunft" or "Abflug"
     QString Ergebnis;                         // the expected answer, at most 20 characters
 
     const TFlugziel& Flugziel() const;
@@ -43,5 +44,14 @@ void FlugaufgabeRechnen(TFlugaufgabe& a);
 // The destination as its label shows it, with its offset from Wien: "New York (–6h)",
 // "Kabul (+3h 30min)", "Kinshasa (0h)".
 QString Zielbeschriftung(const TFlugziel& ziel);
+// The lines beside the map: "Flug von Wien nach New York (USA)", "Flugstrecke: 6801 km".
+QString Flugtitel(const TFlugziel& ziel);
+QString Flugstrecke(const TFlugziel& ziel);
+// "Ges.: Flugzeit" and so on.
+QString Gesuchtzeile(const TFlugaufgabe& a);
+
+// Every text the screen shows of a task, in reading order and without colour marks: the
+// given lines, what is sought, the flight, its distance and the destination's label.
+QStringList Flugtexte(const TFlugaufgabe& a);
 
 } // namespace kalmiro

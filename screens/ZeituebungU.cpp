@@ -3,8 +3,10 @@
 #include "core/GlobaleU.h"
 #include "core/TexteU.h"
 #include "core/ZeitenU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TEdit.h"
+#include "platform/Zugang.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "screens/dialoge/MaxanzahlU.h"
 
@@ -39,6 +41,9 @@ TZeituebung::TZeituebung(const Fensterverbund& fenster, int rundenart,
                          const Zeituebungsteile& teile)
     : m_fenster(fenster), m_rundenart(rundenart), m_teile(teile) {
     m_teile.edtEingabe->SetzeFilter([this](QChar c) { return Zeitzeichen(m_form, c); });
+    BenenneNachGruppe(m_teile.lblDurchgang);
+    BenenneNachGruppe(m_teile.lblAktVersuche);
+    BenenneNachGruppe(m_teile.lblAktPunkte);
 }
 
 void TZeituebung::NeueAufgabe(const QString& ergebnis, Zeitform form) {
@@ -75,7 +80,8 @@ void TZeituebung::KnopfWaehlen() {
 }
 
 void TZeituebung::Anzeige(const QString& text, Farbe farbe) {
-    ZeigeText(*m_teile.lblAnzeige, text, QColor::fromRgb(farbe));
+    // Verdicts are read out; the brown prompt comes back with every keystroke.
+    Anzeigen(m_teile.lblAnzeige, text, QColor::fromRgb(farbe), farbe != fbBraun);
 }
 
 void TZeituebung::Aufforderung(const QString& text) {

@@ -11,6 +11,7 @@
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
 #include "platform/TSekundentakt.h"
+#include "platform/Zugang.h"
 #include "screens/zeitzonen/Zonenauswahl.h"
 #include "ui_ZeitzonenU.h"
 
@@ -144,6 +145,21 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmZeitzonen::btnWeiterClick);
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmZeitzonen::btnAuswertungClick);
     connect(ui->menMaxanzahl, &QAction::triggered, this, &TfrmZeitzonen::menMaxanzahlClick);
+
+    // What a screen reader reads of a flight: the quantity asked and the task for the
+    // field, the drawn texts and the judged answer for the map, the aircraft by name.
+    Beschreibe(
+        ui->edtEingabe, [this] { return Flugmodus() ? m_aufgabe.Gesucht : QString(); },
+        [this] {
+            return Flugmodus() ? Flugtexte(m_aufgabe).join(QStringLiteral(", ")) : QString();
+        });
+    Beschreibe(
+        ui->pntUhren, [this] { return Flugmodus() ? QStringLiteral("Flugkarte") : QString(); },
+        [this] { return Flugmodus() ? Vorgelesen() : QString(); });
+    Beschreibe(ui->imgKarte, [] { return QStringLiteral("Weltkarte mit den Zeitzonen"); });
+    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
+        Beschreibe(Flugzeug[static_cast<std::size_t>(n)],
+                   [] { return QStringLiteral("Flugzeug"); });
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     connect(ui->menAuswahl, &QAction::triggered, this, &TfrmZeitzonen::menAuswahlClick);
     connect(ui->menInfo, &QAction::triggered, this, &TfrmZeitzonen::menInfoNrClick);
@@ -443,6 +459,17 @@ void TfrmZeitzonen::menMaxanzahlClick() {
     NeuZeichnen();
 }
 
+QString TfrmZeitzonen::Vorgelesen() const {
+    QStringList zeilen = Flugtexte(m_aufgabe);
+    if (ZeigeRichtig)
+        zeilen << m_aufgabe.Gesucht + QStringLiteral(": ") + m_aufgabe.Ergebnis +
+                      QStringLiteral(", richtig");
+    else if (ZeigeFalsch)
+        zeilen << QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
+                      QStringLiteral(", falsch");
+    return zeilen.join(u'\n');
+}
+
 void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
     const TFlugziel& wien = Flugziele[Heimatstadt];
     const TFlugziel& ziel = m_aufgabe.Flugziel();
@@ -451,14 +478,8 @@ void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
     DrawLine(canvas, 3, QColor::fromRgb(fbBraun), wien.X, wien.Y, ziel.X, ziel.Y, 1);
     TextCentreBox(canvas, wien.Stadt, wien.X, WienBeschriftungY, Rot, Weiss, 12, true);
     DrawArrowV(canvas, 3, Rot, wien.X, WienPfeilY, wien.Y + 0.3f, 'U');
-    TextLeft(canvas,
-             QStringLiteral("Flug von Wien nach ") + ziel.Stadt + QStringLiteral(" (") + ziel.Land +
-                 u')',
-             FlugtitelOrt.x, FlugtitelOrt.y, Rot, 12, true);
-    TextLeft(canvas,
-             QStringLiteral("Flugstrecke: ") + QString::number(ziel.Entfernung) +
-                 QStringLiteral(" km"),
-             StreckeOrt.x, StreckeOrt.y, Rot, 12, true);
+    TextLeft(canvas, Flugtitel(ziel), FlugtitelOrt.x, FlugtitelOrt.y, Rot, 12, true);
+    TextLeft(canvas, Flugstrecke(ziel), StreckeOrt.x, StreckeOrt.y, Rot, 12, true);
     // Centred below the city, but whole: Anchorage's label would run off the left edge.
     const QString beschriftung = Zielbeschriftung(ziel);
     const Weltabbildung& welt = Abbildung();
@@ -471,7 +492,7 @@ void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
 
     TextLeft2(canvas, a.Zeile1, Zeile1Ort.x, Zeile1Ort.y, Schwarz, Rot, 12, true);
     TextLeft2(canvas, a.Zeile2, Zeile2Ort.x, Zeile2Ort.y, Schwarz, Rot, 12, true);
-    TextLeft(canvas, a.Gesucht, GesuchtOrt.x, GesuchtOrt.y, Schwarz, 12, true);
+    TextLeft(canvas, Gesuchtzeile(a), GesuchtOrt.x, GesuchtOrt.y, Schwarz, 12, true);
 
     // The given times on clocks: both for the flight time, else the one given time.
     const bool abflug = a.Aufgabenart != AbflugGefragt;

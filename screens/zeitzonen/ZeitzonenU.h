@@ -68,6 +68,7 @@ private:
     void EingabePlatzieren();
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
     void ZeichneFlug(QPainter& canvas);
+    QString Vorgelesen() const; // the drawing as a screen reader reads it
 
     bool Flugmodus() const;
     void ModusZeigen(bool flug);

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void beispiele();
     void texte_data();
     void texte();
+    void vorgelesen();
     void ziehungenInIhrerReihenfolge();
     void vieleAufgaben();
     void zielbeschriftung_data();
@@ -107,9 +108,9 @@ void TstFlugaufgaben::texte_data() {
     QTest::addColumn<QString>("zeile2");
     QTest::addColumn<QString>("gesucht");
     QTest::addColumn<Zeitform>("form");
-    QTest::newRow("Flugzeit") << Flugziehungen(3, 850, 1, 14, 7) << "Geg.: Abflug #14:07# (Ortszeit)" << "Ankunft #16:07# (Ortszeit)" << "Ges.: Flugzeit" << Zeitform::Zeitdauer;
-    QTest::newRow("Ankunft")  << Flugziehungen(3, 850, 2, 9, 5)  << "Geg.: Abflug #9:05# (Ortszeit)"  << "Flugzeit #8h 00min"         << "Ges.: Ankunft"  << Zeitform::Uhrzeit;
-    QTest::newRow("Abflug")   << Flugziehungen(3, 850, 3, 0, 0)  << "Geg.: Flugzeit #8h 00min#"       << "Ankunft #2:00# Ortszeit"     << "Ges.: Abflug"   << Zeitform::Uhrzeit;
+    QTest::newRow("Flugzeit") << Flugziehungen(3, 850, 1, 14, 7) << "Geg.: Abflug #14:07# (Ortszeit)" << "Ankunft #16:07# (Ortszeit)" << "Flugzeit" << Zeitform::Zeitdauer;
+    QTest::newRow("Ankunft")  << Flugziehungen(3, 850, 2, 9, 5)  << "Geg.: Abflug #9:05# (Ortszeit)"  << "Flugzeit #8h 00min"         << "Ankunft"  << Zeitform::Uhrzeit;
+    QTest::newRow("Abflug")   << Flugziehungen(3, 850, 3, 0, 0)  << "Geg.: Flugzeit #8h 00min#"       << "Ankunft #2:00# Ortszeit"     << "Abflug"   << Zeitform::Uhrzeit;
 }
 // clang-format on
 
@@ -120,6 +121,14 @@ void TstFlugaufgaben::texte() {
     QTEST(a.Zeile2, "zeile2");
     QTEST(a.Gesucht, "gesucht");
     QTEST(a.Form(), "form");
+}
+
+// What the screen shows, as a screen reader reads it.
+void TstFlugaufgaben::vorgelesen() {
+    const TFlugaufgabe a = Gezogen(Flugziehungen(35, 850, 1, 10, 45));
+    QCOMPARE(Flugtexte(a), (QStringList{"Geg.: Abflug 10:45 (Ortszeit)", "Ankunft 19:38 (Ortszeit)",
+                                        "Ges.: Flugzeit", "Flug von Wien nach Kabul (Afghanistan)",
+                                        "Flugstrecke: 4571 km", "Kabul (+3h 30min)"}));
 }
 
 // Destination, speed (two draws), kind, hour and minute, and nothing else.

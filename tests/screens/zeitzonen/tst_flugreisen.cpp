@@ -4,8 +4,10 @@
 #include "screens/zeitzonen/ZeitzonenU.h"
 #include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Flugziehungen.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -78,6 +80,8 @@ private Q_SLOTS:
     void geschlossenInDerPause();
     void ganzeSerie();
     void rundendialog();
+    void zugangUndTastatur();
+    void doppelteAufloesung();
 };
 
 void TstFlugreisen::init() {
@@ -408,6 +412,66 @@ void TstFlugreisen::rundendialog() {
     z.Antworte(QStringLiteral("2h 48min"));
     QCOMPARE(z.anzeige(), Bravo);
     QCOMPARE(GesamtVersuche, 2);
+}
+
+// A pupil with a screen reader and without a mouse: the field says what is asked and
+// the task, the map what it shows, every verdict is read out, and a series runs to its
+// evaluation by keys alone.
+void TstFlugreisen::zugangUndTastatur() {
+    Flugschirm z({KairoFlugzeit, NewYorkAnkunft}, 2);
+    Zugangsprotokoll protokoll;
+    QCOMPARE(Name(z.feld()), QStringLiteral("Flugzeit"));
+    QCOMPARE(Beschreibung(z.feld()),
+             QStringLiteral("Geg.: Abflug 8:00 (Ortszeit), Ankunft 11:48 (Ortszeit), Ges.: "
+                            "Flugzeit, Flug von Wien nach Kairo (Ägypten), Flugstrecke: 2386 km, "
+                            "Kairo (+1h)"));
+    QCOMPARE(Name(z.w->Uhren()), QStringLiteral("Flugkarte"));
+    QCOMPARE(Namenlos(*z.w), QStringList());
+    QCOMPARE(Tabfolge(*z.w), (QStringList{"edtEingabe", "btnWeiter"}));
+
+    // The field is emptied as a pupil would, with Ctrl+A and Backspace.
+    const auto antworte = [](const QString& text) {
+        Taste(Qt::Key_A, Qt::ControlModifier);
+        Taste(Qt::Key_Backspace);
+        test::Antworte(text);
+    };
+    antworte(QStringLiteral("2h 84min"));
+    antworte(QStringLiteral("2h 48min"));
+    QCOMPARE(protokoll.ansagen, (QStringList{Falsch1, Zweiter}));
+    QCOMPARE(Name(z.label("lblAktVersuche")), QStringLiteral("Versuche: 2"));
+    QVERIFY(Beschreibung(z.w->Uhren()).endsWith(QStringLiteral("\nFlugzeit: 2h 48min, richtig")));
+    QVERIFY(z.knopf("btnWeiter")->hasFocus());
+    Taste(Qt::Key_Return);
+    QCOMPARE(Name(z.label("lblDurchgang")), QStringLiteral("Durchgang: 2 von 2"));
+    QCOMPARE(Name(z.feld()), QStringLiteral("Ankunft"));
+    QVERIFY(z.feld()->hasFocus());
+    antworte(QStringLiteral("16:53"));
+    antworte(QStringLiteral("16:53"));
+    QCOMPARE(protokoll.ansagen.last(), WiederFalsch(QStringLiteral("16:35")));
+    QVERIFY(Beschreibung(z.w->Uhren()).endsWith(QStringLiteral("\ndeine Eingabe 16:53, falsch")));
+    QVERIFY(z.knopf("btnAuswertung")->hasFocus());
+    bool ausgewertet = false;
+    BeimNaechstenModal([&ausgewertet](QWidget& fenster) {
+        auto* schliessen = fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
+        QTRY_VERIFY(schliessen->isVisible());
+        ausgewertet = true;
+        schliessen->click();
+    });
+    Taste(Qt::Key_Return);
+    QVERIFY(ausgewertet);
+    QCOMPARE(Durchgang, 1);
+}
+
+// At 200 % the clocks are drawn at the full resolution, and the destination's arrow,
+// between the map and the label, is twice as wide in device pixels and sharp.
+void TstFlugreisen::doppelteAufloesung() {
+    Flugschirm z({KairoFlugzeit});
+    z.Landen();
+    const QPoint uhr = Paintbox + Pixel(0.5, (3.45 + 15) / 2);
+    const QPoint pfeil(Paintbox.x() + Pixel(2.55, 0).x(), 625);
+    const QString fehler = DoppeltScharf(*z.w->Client(), QRect(uhr - QPoint(30, 30), QSize(60, 60)),
+                                         Strichprobe{pfeil, Qt::Horizontal, QColor(0, 0, 255), 3});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstFlugreisen)
