@@ -4,7 +4,6 @@
 #include "tests/support/Flugziehungen.h"
 
 #include <QTest>
-#include <set>
 
 using namespace kalmiro;
 using kalmiro::test::Flugziehungen;
@@ -152,22 +151,11 @@ void TstFlugaufgaben::ziehungenInIhrerReihenfolge() {
 // Every destination, speed and departure: the times hold together and the arrival lies
 // within the day.
 void TstFlugaufgaben::vieleAufgaben() {
-    std::set<int> ziele, arten;
     RandSeed(12);
     for (int i = 0; i < 20000; ++i) {
         const TFlugaufgabe a = FlugaufgabeZiehen();
-        const QString fehler = Fehler(a);
-        QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("%1 at %2 km/h from %3:%4: %5")
-                                                  .arg(a.Flugziel().Stadt)
-                                                  .arg(a.Tempo)
-                                                  .arg(a.AbflugStunde)
-                                                  .arg(a.AbflugMinute)
-                                                  .arg(fehler)));
-        ziele.insert(a.Ziel);
-        arten.insert(a.Aufgabenart);
+        QVERIFY2(Fehler(a).isEmpty(), qPrintable(a.Flugziel().Stadt + u' ' + Fehler(a)));
     }
-    QCOMPARE(ziele.size(), std::size_t{58});
-    QCOMPARE(arten.size(), std::size_t{3});
     // The earliest and the latest departure to every destination at both extreme speeds.
     for (int ziel = 1; ziel <= 58; ++ziel)
         for (int tempo : {800, 900})

@@ -97,15 +97,14 @@ void TstFlugreisen::init() {
 void TstFlugreisen::flug_data() {
     QTest::addColumn<QList<int>>("aufgabe");
     QTest::addColumn<QString>("ergebnis");
-    QTest::addColumn<QString>("beschriftung");
     QTest::addColumn<QString>("tour");
-    QTest::newRow("New York, Flugzeit")  << NewYorkFlugzeit   << "8h 00min"  << "New York (–6h)"   << "flug_flugzeit";
-    QTest::newRow("Kairo, Flugzeit")     << KairoFlugzeit     << "2h 48min"  << "Kairo (+1h)"      << "";
-    QTest::newRow("Anchorage, Flugzeit") << AnchorageFlugzeit << "19h 46min" << "Anchorage (–10h)" << "flug_anchorage";
-    QTest::newRow("New York, Ankunft")   << NewYorkAnkunft    << "16:35"     << "New York (–6h)"   << "";
-    QTest::newRow("Sydne, Ankunft")      << SydneAnkunft      << "3:58"      << "Sydne (+9h)"      << "flug_ankunft";
-    QTest::newRow("New York, Abflug")    << NewYorkAbflug     << "14:35"     << "New York (–6h)"   << "";
-    QTest::newRow("Tokio, Abflug")       << TokioAbflug       << "6:15"      << "Tokio (+8h)"      << "flug_abflug";
+    QTest::newRow("New York, Flugzeit")  << NewYorkFlugzeit   << "8h 00min"  << "flug_flugzeit";
+    QTest::newRow("Kairo, Flugzeit")     << KairoFlugzeit     << "2h 48min"  << "";
+    QTest::newRow("Anchorage, Flugzeit") << AnchorageFlugzeit << "19h 46min" << "flug_anchorage";
+    QTest::newRow("New York, Ankunft")   << NewYorkAnkunft    << "16:35"     << "";
+    QTest::newRow("Sydne, Ankunft")      << SydneAnkunft      << "3:58"      << "flug_ankunft";
+    QTest::newRow("New York, Abflug")    << NewYorkAbflug     << "14:35"     << "";
+    QTest::newRow("Tokio, Abflug")       << TokioAbflug       << "6:15"      << "flug_abflug";
 }
 // clang-format on
 
@@ -179,12 +178,7 @@ void TstFlugreisen::flug() {
     QPoint vorher = z.Stadt(wien);
     for (const QPoint& p : orte) {
         const QPoint d = p - vorher;
-        QVERIFY2(std::max(std::abs(d.x()), std::abs(d.y())) <= 3 && d != QPoint(),
-                 qPrintable(QStringLiteral("%1,%2 after %3,%4")
-                                .arg(p.x())
-                                .arg(p.y())
-                                .arg(vorher.x())
-                                .arg(vorher.y())));
+        QVERIFY(std::max(std::abs(d.x()), std::abs(d.y())) <= 3 && d != QPoint());
         QVERIFY(d.x() * (ziel.X - wien.X) >= 0 && -d.y() * (ziel.Y - wien.Y) >= 0);
         vorher = p;
     }
@@ -201,10 +195,7 @@ void TstFlugreisen::flug() {
     QVERIFY(std::abs(wienText.center().x() - Pixel(wien.X, 0).x()) <= 2);
     const QRect zielText = Umriss(bild, Blau, Zeile(-14.6));
     QVERIFY(zielText.left() > 2 && zielText.right() < 997);
-    QFETCH(QString, beschriftung);
-    QVERIFY2(std::abs(zielText.center().x() - stadt.x()) <= 3 || zielText.left() <= 6 ||
-                 zielText.right() >= 993,
-             qPrintable(beschriftung));
+    QVERIFY(std::abs(zielText.center().x() - stadt.x()) <= 3 || zielText.left() <= 6);
     // The given lines and the sought quantity in black from the left, the flight in red.
     for (const double y : {18.0, 16.5, 15.0})
         QVERIFY(!Umriss(bild, Dunkel, Zeile(y, 0, 300)).isEmpty());
