@@ -2,12 +2,13 @@
 
 namespace kalmiro {
 
-// The names are shown to the pupils exactly as they stand here.
+// The names are shown to the pupils exactly as they stand here. The offsets are from
+// Wien, an hour ahead of Greenwich: India at 5:30 from Greenwich is 4h 30min here.
 // clang-format off
 const std::array<TFlugziel, AnzahlFlugziele> Flugziele{{
     // Nummer, Stunden, Minuten, Stadt, Land, X, Y, Entfernung, Bild
     { 0,   0,  0, QStringLiteral("Wien"),              QStringLiteral("Österreich"),       0.5f,  3.45f,     0,  0},
-    { 1, -11,  0, QStringLiteral("Anchorage"),         QStringLiteral("USA"),            -21.7f,   6.1f, 17795,  1},
+    { 1, -10,  0, QStringLiteral("Anchorage"),         QStringLiteral("USA"),            -21.7f,   6.1f, 17795,  1},
     { 2,  -6,  0, QStringLiteral("Montreal"),          QStringLiteral("Kanada"),        -11.25f,   3.3f,  6440,  2},
     { 3,  -6,  0, QStringLiteral("New York"),          QStringLiteral("USA"),           -11.55f,   2.3f,  6801,  3},
     { 4,  -7,  0, QStringLiteral("Chicago"),           QStringLiteral("USA"),           -13.35f,   2.3f,  7550,  3},
@@ -41,10 +42,10 @@ const std::array<TFlugziel, AnzahlFlugziele> Flugziele{{
     {32,   9,  0, QStringLiteral("Sydne"),             QStringLiteral("Australien"),      18.7f, -8.65f, 15995, 17},
     {33,   7,  0, QStringLiteral("Perth"),             QStringLiteral("Australien"),      13.9f, -8.35f, 13266, 16},
     {34,   8, 30, QStringLiteral("Alice Springs"),     QStringLiteral("Australien"),      16.2f, -7.15f, 13886, 17},
-    {35,   4, 30, QStringLiteral("Kabul"),             QStringLiteral("Afghanistan"),      7.5f,  1.35f,  4571, 18},
+    {35,   3, 30, QStringLiteral("Kabul"),             QStringLiteral("Afghanistan"),      7.5f,  1.35f,  4571, 18},
     {36,   4,  0, QStringLiteral("Karatschi"),         QStringLiteral("Pakistan"),         7.3f, -0.25f,  5103, 17},
-    {37,   5, 30, QStringLiteral("Neu Dheli"),         QStringLiteral("Indien"),          8.63f,   0.2f,  5572, 18},
-    {38,   5, 30, QStringLiteral("Mumbai"),            QStringLiteral("Indien"),           8.2f,  -1.1f,  5990, 17},
+    {37,   4, 30, QStringLiteral("Neu Dheli"),         QStringLiteral("Indien"),          8.63f,   0.2f,  5572, 18},
+    {38,   4, 30, QStringLiteral("Mumbai"),            QStringLiteral("Indien"),           8.2f,  -1.1f,  5990, 17},
     {39,   5, 30, QStringLiteral("Yangon"),            QStringLiteral("Myanmar"),        11.25f, -1.55f,  7886, 18},
     {40,   6,  0, QStringLiteral("Ho-Chi-Minh-Stadt"), QStringLiteral("Vietnam"),         12.7f, -2.45f,  9151, 18},
     {41,   7,  0, QStringLiteral("Singapur"),          QStringLiteral("Malaysia"),        12.3f,  -3.7f,  9726, 17},
@@ -60,7 +61,7 @@ const std::array<TFlugziel, AnzahlFlugziele> Flugziele{{
     {51,   8,  0, QStringLiteral("Tokio"),             QStringLiteral("Japan"),           17.1f,   1.4f,  9142, 20},
     {52,   4, 45, QStringLiteral("Katmandu"),          QStringLiteral("Nepal"),            9.7f,   0.2f,  6241, 18},
     {53,   4,  0, QStringLiteral("Rawalpindi"),        QStringLiteral("Pakistan"),         8.2f,   1.0f,  4917, 18},
-    {54,   4, 30, QStringLiteral("Teheran"),           QStringLiteral("Iran"),             5.2f,   1.3f,  3185, 18},
+    {54,   2, 30, QStringLiteral("Teheran"),           QStringLiteral("Iran"),             5.2f,   1.3f,  3185, 18},
     {55,   2,  0, QStringLiteral("Bagdad"),            QStringLiteral("Irak"),            4.35f,  0.95f,  2859, 17},
     {56,   2,  0, QStringLiteral("Riad"),              QStringLiteral("Saudi-Arabien"),    4.6f,  -0.3f,  3733, 16},
     {57,   3,  0, QStringLiteral("Muskat"),            QStringLiteral("Oman"),             6.3f, -0.55f,  4604, 17},

@@ -1,17 +1,12 @@
 #include "screens/zeitpunkt/ZugverkehrU.h"
 
 #include "core/GlobaleU.h"
-#include "core/TexteU.h"
-#include "core/ZeitenU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 #include "draw/ZeitachseU.h"
-#include "platform/SystemU.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
-#include "screens/dialoge/AuswertungU.h"
-#include "screens/dialoge/MaxanzahlU.h"
 #include "ui_ZugverkehrU.h"
 
 #include <QPainter>
@@ -66,8 +61,12 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
         m_zugbilder[static_cast<std::size_t>(n - 1)]->setPixmap(QPixmap(ZugbildPfad(n)));
 
     ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
-    ui->edtEingabe->SetzeFilter([this](QChar c) { return Zeitzeichen(m_aufgabe.Form(), c); });
-    connect(ui->edtEingabe, &TEdit::Change, this, &TfrmZugverkehr::edtEingabeChange);
+    m_runde = std::make_unique<TZeituebung>(
+        m_fenster, Rundenart,
+        Zeituebungsteile{ui->edtEingabe, ui->lblAnzeige, ui->lblDurchgang, ui->lblAktVersuche,
+                         ui->lblAktPunkte, ui->btnWeiter, ui->btnAuswertung});
+    // Typing again after a verdict brings the prompt back.
+    connect(ui->edtEingabe, &TEdit::Change, this, [this] { m_runde->AufforderungZeigen(); });
     connect(ui->edtEingabe, &TEdit::Exit, this, &TfrmZugverkehr::edtEingabeExit);
     connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmZugverkehr::btnWeiterClick);
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmZugverkehr::btnAuswertungClick);
@@ -84,18 +83,12 @@ void TfrmZugverkehr::FormActivate() {
     Randomize();
     InitWorld(-25, 25, -18, 18, 0, 1000, 0, 720);
     // Every opening starts a series of its own, whatever the last one came to.
-    SerieBeginnen();
-    ui->lblAktVersuche->setText(QStringLiteral("0"));
-    ui->lblAktPunkte->setText(QStringLiteral("0"));
-    RundeZeigen();
+    m_runde->SerieBeginnen();
     NeueAufgabe();
 }
 
 void TfrmZugverkehr::NeueAufgabe() {
-    m_stand = Aufgabenstand{};
-    Versuch = m_stand.versuch;
     m_aufgabe = NeueZugaufgabe();
-    kalmiro::Ergebnis = m_aufgabe.Ergebnis;
     const Zeitachsenart art =
         m_aufgabe.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
     m_abfahrtX = ZeitachseX(art, m_aufgabe.AbfahrtStunde, m_aufgabe.AbfahrtMinute);
@@ -104,11 +97,8 @@ void TfrmZugverkehr::NeueAufgabe() {
     ZugWaehlen();
 
     EingabePlatzieren();
-    ui->edtEingabe->show();
-    ui->edtEingabe->clear();
-    Eingabeaufforderung();
-    KnopfWaehlen();
-    ui->edtEingabe->setFocus();
+    m_runde->Aufforderung(Aufforderung[m_aufgabe.Gesucht() - 1]);
+    m_runde->NeueAufgabe(m_aufgabe.Ergebnis, m_aufgabe.Form());
     ui->pnt->update();
 }
 
@@ -136,113 +126,21 @@ void TfrmZugverkehr::EingabePlatzieren() {
     ui->edtEingabe->move(px + Paintboxrand, py);
 }
 
-void TfrmZugverkehr::Eingabeaufforderung() {
-    Anzeige(Aufforderung[m_aufgabe.Gesucht() - 1], fbBraun);
-}
-
-void TfrmZugverkehr::RundeZeigen() {
-    ui->lblDurchgang->setText(QString::number(Durchgang) + QStringLiteral(" / ") +
-                              QString::number(MaxDurchgaenge[Rundenart]));
-}
-
-void TfrmZugverkehr::KnopfWaehlen() {
-    const bool auswerten =
-        AuswertungErreichbar(Durchgang, MaxDurchgaenge[Rundenart], m_stand.Fertig());
-    // Hidden, not covered: a covered button could still be reached with Tab.
-    ui->btnWeiter->setVisible(!auswerten);
-    ui->btnAuswertung->setVisible(auswerten);
-}
-
-void TfrmZugverkehr::Anzeige(const QString& text, Farbe farbe) {
-    ZeigeText(*ui->lblAnzeige, text, QColor::fromRgb(farbe));
-}
-
-void TfrmZugverkehr::edtEingabeChange() {
-    Eingabeaufforderung();
-}
-
 void TfrmZugverkehr::edtEingabeExit() {
-    TEdit* feld = ui->edtEingabe;
-    if (feld->text().isEmpty() || m_stand.Fertig()) return;
-    const std::optional<QString> gelesen = LeseZeiteingabe(feld->text(), m_aufgabe.Form());
-    if (!WirdBeurteilt(m_stand, false, gelesen.has_value())) {
-        Meldung(QStringLiteral("Fehler in der Eingabe!"));
-        feld->setFocus();
-        return;
-    }
-    Antwort = *gelesen;
-    const Urteil urteil = Beurteile(m_stand, Antwort == m_aufgabe.Ergebnis);
-    Anrechnen(urteil, m_stand);
-    ui->lblAktVersuche->setText(QString::number(Versuche));
-    switch (urteil) {
-    case Urteil::FalschBeimErsten:
-        Anzeige(QStringLiteral("Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und "
-                               "versuche es noch einmal."),
-                fbPink);
-        feld->setFocus();
-        return;
-    case Urteil::FalschBeimZweiten:
-        Anzeige(QStringLiteral("Deine Eingabe ist leider wieder falsch! Das Ergebnis lautet ") +
-                    EinheitenLeerzeichen(m_aufgabe.Ergebnis) +
-                    QStringLiteral("!\rVergleiche das Ergebnis mit deiner Eingabe und überlege,\r"
-                                   "warum du den Fehler gegangen hast!"),
-                fbPink);
-        break;
-    case Urteil::RichtigBeimErsten:
-        Anzeige(QStringLiteral("Bravo deine Eingabe ist richtig!"), fbKornblau);
-        break;
-    case Urteil::RichtigBeimZweiten:
-        Anzeige(QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"), fbKornblau);
-        break;
-    }
-    // The entry stays in the field: it is drawn when the result is revealed.
-    feld->hide();
-    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
-    KnopfWaehlen();
-    (ui->btnWeiter->isVisible() ? ui->btnWeiter : ui->btnAuswertung)->setFocus();
-    ui->pnt->update();
+    if (m_runde->Pruefen()) ui->pnt->update();
 }
 
 void TfrmZugverkehr::btnWeiterClick() {
-    const int grenze = MaxDurchgaenge[Rundenart];
-    const Hindernis hindernis =
-        WeiterHindernis(m_stand, ui->edtEingabe->text().isEmpty(), LetzteRunde(Durchgang, grenze));
-    switch (WeiterEntscheiden(Durchgang, grenze, hindernis == Hindernis::Keins ? 0 : 1)) {
-    case Weiterschritt::Aufgehalten:
-        // In the last round an open task must be finished: the series cannot go past it.
-        if (hindernis == Hindernis::OhneEintrag)
-            Meldung(QStringLiteral("Es ist kein Eintrag vorhanden!"));
-        else
-            Eingabeaufforderung();
-        ui->edtEingabe->setFocus();
-        return;
-    case Weiterschritt::Auswerten:
-        KnopfWaehlen();
-        return;
-    case Weiterschritt::NaechsteRunde:
-        ++Durchgang;
-        RundeZeigen();
-        NeueAufgabe();
-        return;
-    }
+    if (m_runde->Weiter()) NeueAufgabe();
 }
 
 void TfrmZugverkehr::btnAuswertungClick() {
-    if (m_fenster.frmAuswertung) m_fenster.frmAuswertung->ZeigeModal();
-    SerieBeginnen();
-    ui->lblAktVersuche->setText(QStringLiteral("0"));
-    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
-    RundeZeigen();
+    m_runde->Auswerten();
     NeueAufgabe();
 }
 
 void TfrmZugverkehr::menMaxanzahlClick() {
-    MaxanzahlArt = Rundenart;
-    if (m_fenster.frmMaxanzahl) m_fenster.frmMaxanzahl->ZeigeModal();
-    // The series goes on from the round reached; the label says which one that is.
-    RundeZeigen();
-    KnopfWaehlen();
-    if (!m_stand.Fertig()) ui->edtEingabe->setFocus();
+    m_runde->Rundendialog();
     ui->pnt->update();
 }
 
@@ -255,7 +153,7 @@ void TfrmZugverkehr::pntPaint(QPainter& canvas) {
 void TfrmZugverkehr::AufgabeZeichnen(QPainter& canvas) {
     const TZugaufgabe& a = m_aufgabe;
     const int gesucht = a.Gesucht();
-    const bool fertig = m_stand.Fertig();
+    const bool fertig = Stand().Fertig();
     TextLeft(canvas, QStringLiteral("Zugdaten"), -12, 13.6f, Blau, 14, true);
     DrawZeitachse(canvas, a.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag, Achse,
                   a.UeberNacht() ? 1.0f : 2.0f);
@@ -272,7 +170,7 @@ void TfrmZugverkehr::AufgabeZeichnen(QPainter& canvas) {
                       fahrzeitZeigen ? Zeitdauertext(a.FahrzeitStunden, a.FahrzeitMinuten)
                                      : QString());
 
-    if (!m_stand.aufgedeckt) return;
+    if (!Stand().aufgedeckt) return;
     // The wrong entry exactly as typed, where the field was.
     TextCentre(canvas, ui->edtEingabe->text(), GesuchtX(), gesucht == FahrzeitGesucht ? -11 : 3.5f,
                QColor::fromRgb(fbPink), ZeitachseSchrift, true);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/FarbenU.h"
 #include "core/UebungsprotokollU.h"
 #include "core/ZugaufgabenU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
+#include "screens/ZeituebungU.h"
 
 #include <QString>
 #include <array>
@@ -31,7 +31,7 @@ public:
     ~TfrmZugverkehr() override;
 
     const TZugaufgabe& Aufgabe() const { return m_aufgabe; }
-    const Aufgabenstand& Stand() const { return m_stand; }
+    const Aufgabenstand& Stand() const { return m_runde->Stand(); }
     int Bildnummer() const { return m_bildnummer; }
     // The picture components img01..img66 in their order.
     const std::array<QLabel*, AnzahlZuege>& Zugbilder() const { return m_zugbilder; }
@@ -41,7 +41,6 @@ protected:
 
 private:
     void pntPaint(QPainter& canvas);
-    void edtEingabeChange();
     void edtEingabeExit();
     void btnWeiterClick();
     void btnAuswertungClick();
@@ -51,18 +50,14 @@ private:
     void ZugWaehlen();
     float GesuchtX() const; // where the sought quantity belongs on the time line
     void EingabePlatzieren();
-    void Eingabeaufforderung();
-    void RundeZeigen();  // "Durchgang / limit"
-    void KnopfWaehlen(); // "Auswertung" in the place of "Weiter" once the series is done
-    void Anzeige(const QString& text, Farbe farbe);
     void AufgabeZeichnen(QPainter& canvas);
     void ZugdatenZeichnen(QPainter& canvas);
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZugverkehr> ui;
     std::array<QLabel*, AnzahlZuege> m_zugbilder{};
+    std::unique_ptr<TZeituebung> m_runde;
     TZugaufgabe m_aufgabe;
-    Aufgabenstand m_stand;
     int m_bildnummer = 1;
     // Places on the time line, fixed with the task.
     float m_abfahrtX = 0, m_ankunftX = 0, m_mitte = 0;

@@ -8,14 +8,18 @@
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
 #include "platform/SystemU.h"
+#include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
 #include "platform/TSekundentakt.h"
+#include "platform/Zugang.h"
 #include "screens/zeitzonen/Zonenauswahl.h"
 #include "ui_ZeitzonenU.h"
 
 #include <QHideEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
 #include <QTime>
 #include <algorithm>
 
@@ -25,6 +29,7 @@ namespace {
 constexpr int FlugRundenart = 4; // the entry of MaxDurchgaenge the flights use
 
 const QColor Schwarz(0, 0, 0);
+const QColor Weiss(255, 255, 255);
 const QColor Blau(0, 0, 255);
 const QColor Rot(255, 0, 0);
 
@@ -90,6 +95,23 @@ constexpr Infozeile Infotext[] = {
 // clang-format on
 constexpr float InfoX = -24.5f;
 
+// The flights.
+constexpr int Abflugpause = 1000; // ms between a new task and the take-off
+const QString Flugaufforderung =
+    QStringLiteral("Gib den Zeitpunkt bzw. die Zeitdauer ein und drücke die Enter–Taste");
+constexpr float WienBeschriftungY = 15.0f;
+constexpr float WienPfeilY = 14.0f;
+constexpr int Randpixel = 4; // a label's box and a little air within the paint box
+constexpr float FlugUhrradius = 1.6f;
+// A clock on its own gets longer hands than one of a pair; both stay within the face.
+constexpr float ZeigerEinzeln = 1.8f;
+constexpr float ZeigerPaar = 1.6f;
+constexpr Ort Zeile1Ort{-24.0f, 18.0f};
+constexpr Ort Zeile2Ort{-21.85f, 16.5f};
+constexpr Ort GesuchtOrt{-24.0f, 15.0f};
+constexpr Ort FlugtitelOrt{-24.5f, -16.5f};
+constexpr Ort StreckeOrt{-24.5f, -18.0f};
+
 } // namespace
 
 TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
@@ -115,6 +137,29 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     ui->pnlAnzeige->setPalette(weiss);
 
     ui->pntUhren->OnPaint = [this](QPainter& canvas) { pntUhrenPaint(canvas); };
+    m_runde = std::make_unique<TZeituebung>(
+        m_fenster, FlugRundenart,
+        Zeituebungsteile{ui->edtEingabe, ui->lblAnzeige, ui->lblDurchgang, ui->lblAktVersuche,
+                         ui->lblAktPunkte, ui->btnWeiter, ui->btnAuswertung});
+    connect(ui->edtEingabe, &TEdit::Exit, this, &TfrmZeitzonen::edtEingabeExit);
+    connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmZeitzonen::btnWeiterClick);
+    connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmZeitzonen::btnAuswertungClick);
+    connect(ui->menMaxanzahl, &QAction::triggered, this, &TfrmZeitzonen::menMaxanzahlClick);
+
+    // What a screen reader reads of a flight: the quantity asked and the task for the
+    // field, the drawn texts and the judged answer for the map, the aircraft by name.
+    Beschreibe(
+        ui->edtEingabe, [this] { return Flugmodus() ? m_aufgabe.Gesucht : QString(); },
+        [this] {
+            return Flugmodus() ? Flugtexte(m_aufgabe).join(QStringLiteral(", ")) : QString();
+        });
+    Beschreibe(
+        ui->pntUhren, [this] { return Flugmodus() ? QStringLiteral("Flugkarte") : QString(); },
+        [this] { return Flugmodus() ? Vorgelesen() : QString(); });
+    Beschreibe(ui->imgKarte, [] { return QStringLiteral("Weltkarte mit den Zeitzonen"); });
+    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
+        Beschreibe(Flugzeug[static_cast<std::size_t>(n)],
+                   [] { return QStringLiteral("Flugzeug"); });
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     connect(ui->menAuswahl, &QAction::triggered, this, &TfrmZeitzonen::menAuswahlClick);
     connect(ui->menInfo, &QAction::triggered, this, &TfrmZeitzonen::menInfoNrClick);
@@ -124,6 +169,7 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     m_timer2->setTimerType(Qt::PreciseTimer);
     m_timer2->setInterval(10);
+    connect(m_timer2, &QTimer::timeout, this, &TfrmZeitzonen::Timer2Timer);
 }
 
 TfrmZeitzonen::~TfrmZeitzonen() = default;
@@ -141,6 +187,10 @@ QTimer* TfrmZeitzonen::Timer1() const {
     return m_timer1;
 }
 
+QTimer* TfrmZeitzonen::Timer2() const {
+    return m_timer2;
+}
+
 bool TfrmZeitzonen::Flugmodus() const {
     return BeispielArt == 2;
 }
@@ -153,15 +203,8 @@ void TfrmZeitzonen::FormActivate() {
     SetBackColor(KeineFarbe);
     if (Bildschirm1024) Maximieren();
 
-    Versuche = 0;
-    Versuch = 1;
-    Punkte = 0;
-    GesamtPunkte = 0;
-    GesamtVersuche = 0;
-    ui->lblAktVersuche->setText(QStringLiteral("0"));
-    ui->lblAktPunkte->setText(QStringLiteral("0"));
-    ui->lblDurchgang->setText(QStringLiteral("1 / ") +
-                              QString::number(MaxDurchgaenge[FlugRundenart]));
+    // Every opening starts a series of its own, whatever the last one came to.
+    m_runde->SerieBeginnen();
 
     ZeigeRichtig = false;
     ZeigeFalsch = false;
@@ -180,10 +223,16 @@ void TfrmZeitzonen::FormActivate() {
 
     const bool flug = Flugmodus();
     ModusZeigen(flug);
-    if (flug)
+    if (flug) {
         m_timer1->stop();
-    else
+        NeueFlugaufgabe();
+        // The show event comes before the window is on the screen; the pause starts once
+        // it is.
+        QTimer::singleShot(0, this, [this, nummer = m_flugnummer] { Abflug(nummer); });
+    } else {
+        m_timer2->stop();
         m_timer1->Starte();
+    }
     NeuZeichnen();
 }
 
@@ -237,9 +286,9 @@ void TfrmZeitzonen::Timer1Timer() {
 
 void TfrmZeitzonen::pntUhrenPaint(QPainter& canvas) {
     PaintBackground(canvas);
-    // The flight exercises draw their routes and clocks here.
-    if (Flugmodus()) return;
-    if (Seite == 2)
+    if (Flugmodus())
+        ZeichneFlug(canvas);
+    else if (Seite == 2)
         ZeichneInfo(canvas);
     else
         ZeichneKarte(canvas);
@@ -297,6 +346,166 @@ void TfrmZeitzonen::ZeichneInfo(QPainter& canvas) {
             TextLeft2(canvas, text, InfoX, z.y, Schwarz, Rot, 12, true);
     }
     TextCentre(canvas, QStringLiteral("Weltkarte mit Tag-Nacht-Grenze"), 0, -15, Schwarz, 12, true);
+}
+
+void TfrmZeitzonen::NeueFlugaufgabe() {
+    // The previous flight ends where it is; this one starts at Wien.
+    m_timer2->stop();
+    ++m_flugnummer;
+    m_aufgabe = FlugaufgabeZiehen();
+    m_route = Flugroute(m_aufgabe.Flugziel());
+    Flugschritt = 0;
+    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
+        Flugzeug[static_cast<std::size_t>(n)]->hide();
+    FlugzeugSetzen(m_route.Start);
+    if (QLabel* bild = Flugzeugbild(m_aufgabe.Flugziel().Bild)) bild->show();
+
+    ZeigeRichtig = false;
+    ZeigeFalsch = false;
+    AntwortZeigen();
+    EingabePlatzieren();
+    m_runde->Aufforderung(Flugaufforderung);
+    m_runde->NeueAufgabe(m_aufgabe.Ergebnis, m_aufgabe.Form());
+    ui->pntUhren->update();
+}
+
+void TfrmZeitzonen::Abflug(int flug) {
+    if (flug != m_flugnummer) return;
+    QPointer<TfrmZeitzonen> selbst(this);
+    Warte(Abflugpause);
+    // Closed meanwhile, or a newer task on the screen: this aircraft stays where it is.
+    if (!selbst || !isVisible() || !Flugmodus() || flug != m_flugnummer) return;
+    m_timer2->start();
+}
+
+void TfrmZeitzonen::Timer2Timer() {
+    ++Flugschritt;
+    // Moving the picture repaints what it leaves and what it covers.
+    FlugzeugSetzen(Flugposition(m_route, Flugschritt));
+    if (Flugschritt >= m_route.Flugschritte) m_timer2->stop();
+}
+
+void TfrmZeitzonen::FlugzeugSetzen(Weltpunkt ort) {
+    QLabel* bild = Flugzeugbild(m_aufgabe.Flugziel().Bild);
+    if (!bild) return;
+    int px = 0, py = 0;
+    WorldToPixel(ort.x, ort.y, px, py);
+    const QPoint box = ui->pntUhren->pos();
+    bild->move(box.x() + px - bild->width() / 2, box.y() + py - bild->height() / 2);
+}
+
+void TfrmZeitzonen::EingabePlatzieren() {
+    const TFlugziel& wien = Flugziele[Heimatstadt];
+    const TFlugziel& ziel = m_aufgabe.Flugziel();
+    Weltpunkt ort;
+    int dx = 30, dy = 0, breite = 80;
+    TEdit* feld = ui->edtEingabe;
+    switch (m_aufgabe.Aufgabenart) {
+    case AnkunftGefragt: // below and right of the destination
+        ort = m_route.Ziel;
+        dy = 20;
+        break;
+    case AbflugGefragt: // above and right of Wien
+        ort = m_route.Start;
+        dy = -feld->height();
+        break;
+    default: // beside the middle of the route: above a flight west, below one east
+        ort = wien.X >= ziel.X ? m_route.Feld1 : m_route.Feld2;
+        dx = -60;
+        dy = -14;
+        breite = 120;
+        break;
+    }
+    // The paint box's pixels, taken as the window's.
+    int px = 0, py = 0;
+    WorldToPixel(ort.x, ort.y, px, py);
+    feld->setGeometry(px + dx, py + dy, breite, feld->height());
+    ui->pnlAnzeige->setGeometry(px + dx, py + dy, breite, ui->pnlAnzeige->height());
+}
+
+void TfrmZeitzonen::AntwortZeigen() {
+    QLabel* panel = ui->pnlAnzeige;
+    if (ZeigeRichtig)
+        ZeigeText(*panel, m_aufgabe.Ergebnis, Blau);
+    else if (ZeigeFalsch)
+        ZeigeText(*panel, ui->edtEingabe->text(), Rot);
+    panel->setVisible(ZeigeRichtig || ZeigeFalsch);
+}
+
+void TfrmZeitzonen::edtEingabeExit() {
+    if (!m_runde->Pruefen() || !Stand().Fertig()) return;
+    ZeigeRichtig = Stand().geloest;
+    ZeigeFalsch = Stand().aufgedeckt;
+    AntwortZeigen();
+    ui->pntUhren->update();
+}
+
+void TfrmZeitzonen::btnWeiterClick() {
+    if (!m_runde->Weiter()) return;
+    NeueFlugaufgabe();
+    NeuZeichnen();
+    Abflug(m_flugnummer);
+}
+
+void TfrmZeitzonen::btnAuswertungClick() {
+    m_runde->Auswerten();
+    // The new series' first aircraft waits at Wien.
+    NeueFlugaufgabe();
+    NeuZeichnen();
+}
+
+void TfrmZeitzonen::menMaxanzahlClick() {
+    m_runde->Rundendialog();
+    NeuZeichnen();
+}
+
+QString TfrmZeitzonen::Vorgelesen() const {
+    QStringList zeilen = Flugtexte(m_aufgabe);
+    if (ZeigeRichtig)
+        zeilen << m_aufgabe.Gesucht + QStringLiteral(": ") + m_aufgabe.Ergebnis +
+                      QStringLiteral(", richtig");
+    else if (ZeigeFalsch)
+        zeilen << QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
+                      QStringLiteral(", falsch");
+    return zeilen.join(u'\n');
+}
+
+void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
+    const TFlugziel& wien = Flugziele[Heimatstadt];
+    const TFlugziel& ziel = m_aufgabe.Flugziel();
+    const TFlugaufgabe& a = m_aufgabe;
+
+    DrawLine(canvas, 3, QColor::fromRgb(fbBraun), wien.X, wien.Y, ziel.X, ziel.Y, 1);
+    TextCentreBox(canvas, wien.Stadt, wien.X, WienBeschriftungY, Rot, Weiss, 12, true);
+    DrawArrowV(canvas, 3, Rot, wien.X, WienPfeilY, wien.Y + 0.3f, 'U');
+    TextLeft(canvas, Flugtitel(ziel), FlugtitelOrt.x, FlugtitelOrt.y, Rot, 12, true);
+    TextLeft(canvas, Flugstrecke(ziel), StreckeOrt.x, StreckeOrt.y, Rot, 12, true);
+    // Centred below the city, but whole: Anchorage's label would run off the left edge.
+    const QString beschriftung = Zielbeschriftung(ziel);
+    const Weltabbildung& welt = Abbildung();
+    const float halbe =
+        (static_cast<float>(TextWidthMarked(canvas, beschriftung, 12, true)) / 2.0f + Randpixel) /
+        static_cast<float>(welt.unitx);
+    const float mitte = std::max(welt.xmin + halbe, std::min(ziel.X, welt.xmax - halbe));
+    TextCentreBox(canvas, beschriftung, mitte, Zielbeschriftungshoehe, Blau, Weiss, 12, true);
+    DrawArrowV(canvas, 3, Blau, ziel.X, ziel.Y - 0.25f, Zielbeschriftungshoehe, 'O');
+
+    TextLeft2(canvas, a.Zeile1, Zeile1Ort.x, Zeile1Ort.y, Schwarz, Rot, 12, true);
+    TextLeft2(canvas, a.Zeile2, Zeile2Ort.x, Zeile2Ort.y, Schwarz, Rot, 12, true);
+    TextLeft(canvas, Gesuchtzeile(a), GesuchtOrt.x, GesuchtOrt.y, Schwarz, 12, true);
+
+    // The given times on clocks: both for the flight time, else the one given time.
+    const bool abflug = a.Aufgabenart != AbflugGefragt;
+    const bool ankunft = a.Aufgabenart != AnkunftGefragt;
+    const float zeiger = abflug && ankunft ? ZeigerPaar : ZeigerEinzeln;
+    const auto uhr = [&canvas, zeiger](float x, float y, int h, int m) {
+        DrawClockFace(canvas, QColor::fromRgb(fbGrau128), QColor::fromRgb(fbGrau240), 7, x, y,
+                      FlugUhrradius);
+        DrawClockHandsHM(canvas, QColor::fromRgb(fbGrau53), QColor::fromRgb(fbGrau128), 3, 2, h, m,
+                         x, y, zeiger);
+    };
+    if (abflug) uhr(wien.X, HeimUhrY, a.AbflugStunde, a.AbflugMinute);
+    if (ankunft) uhr(ziel.X, m_route.ZielUhrY, a.AnkunftStunde, a.AnkunftMinute);
 }
 
 } // namespace kalmiro

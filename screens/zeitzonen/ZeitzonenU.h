@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/FarbenU.h"
+#include "core/FlugaufgabenU.h"
 #include "core/FlugzieleU.h"
+#include "draw/FlugrouteU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
+#include "screens/ZeituebungU.h"
 
 #include <array>
 #include <memory>
@@ -23,7 +26,8 @@ class TSekundentakt;
 
 // The world map of the time zones with live clocks of the home zone and of a chosen zone,
 // and a page on the history of time zones (BeispielArt 1). The same window holds the
-// flight exercises (BeispielArt 2): their components are in the layout, hidden here.
+// flight exercises (BeispielArt 2): a flight from Wien on the map, an aircraft flying
+// it, and the flight time, the departure or the arrival asked, one task a round.
 class TfrmZeitzonen : public TForm {
     Q_OBJECT
 public:
@@ -34,6 +38,13 @@ public:
     QLabel* Flugzeugbild(int n) const;
     TPaintBox* Uhren() const;
     QTimer* Timer1() const;
+    QTimer* Timer2() const;
+
+    // The flight on the screen and how far the aircraft has flown it.
+    const TFlugaufgabe& Aufgabe() const { return m_aufgabe; }
+    const TFlugroute& Route() const { return m_route; }
+    int Schritte() const { return Flugschritt; }
+    const Aufgabenstand& Stand() const { return m_runde->Stand(); }
 
 protected:
     void FormActivate() override;
@@ -44,6 +55,20 @@ private:
     void menInfoNrClick();
     void Timer1Timer();
     void pntUhrenPaint(QPainter& canvas);
+
+    // The flights.
+    void NeueFlugaufgabe(); // the task drawn, the aircraft at Wien, the field placed
+    void Abflug(int flug);  // after a second's pause, the aircraft takes off
+    void Timer2Timer();
+    void edtEingabeExit();
+    void btnWeiterClick();
+    void btnAuswertungClick();
+    void menMaxanzahlClick();
+    void FlugzeugSetzen(Weltpunkt ort);
+    void EingabePlatzieren();
+    void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
+    void ZeichneFlug(QPainter& canvas);
+    QString Vorgelesen() const; // the drawing as a screen reader reads it
 
     bool Flugmodus() const;
     void ModusZeigen(bool flug);
@@ -69,6 +94,13 @@ private:
     bool ZeigeRichtig = false;
     bool ZeigeFalsch = false;
     float HeimUhrY = 0.0f;
+
+    std::unique_ptr<TZeituebung> m_runde;
+    TFlugaufgabe m_aufgabe;
+    TFlugroute m_route;
+    int Flugschritt = 0;
+    // Counts the tasks made, so that a pause never sends off an earlier task's aircraft.
+    int m_flugnummer = 0;
 };
 
 } // namespace kalmiro

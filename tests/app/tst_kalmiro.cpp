@@ -4,7 +4,6 @@
 #include "draw/KoordU.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
-#include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
@@ -45,7 +44,8 @@ private Q_SLOTS:
     void menueMitTastatur();
     void beendenMitTastatur();
     void scharfBeiDoppelterAufloesung();
-    void zugreisenGanzeSerie();
+    void ganzeSerie_data();
+    void ganzeSerie();
 
 private:
     std::unique_ptr<Programm> m_programm;
@@ -313,26 +313,32 @@ void TstKalmiro::scharfBeiDoppelterAufloesung() {
     }
 }
 
-// "Zugreisen" from the menu through the five rounds of a series to its evaluation.
-void TstKalmiro::zugreisenGanzeSerie() {
+void TstKalmiro::ganzeSerie_data() {
+    QTest::addColumn<QString>("menue");
+    QTest::newRow("Zugreisen") << "menZug";
+    QTest::newRow("Flugreisen") << "menFlug";
+}
+
+// The exercises with a typed time from the menu through the five rounds of a series to
+// the evaluation, every answer right.
+void TstKalmiro::ganzeSerie() {
+    QFETCH(QString, menue);
     int runden = 0;
     QString panel;
     test::BeimNaechstenModal([&](QWidget& modal) {
-        auto* zug = qobject_cast<TfrmZugverkehr*>(&modal);
-        QVERIFY(zug);
-        zug->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(zug));
-        auto* feld = zug->findChild<TEdit*>(QStringLiteral("edtEingabe"));
-        auto* weiter = zug->findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+        modal.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&modal));
+        auto* feld = modal.findChild<TEdit*>(QStringLiteral("edtEingabe"));
+        auto* weiter = modal.findChild<QPushButton*>(QStringLiteral("btnWeiter"));
         while (weiter->isVisible() && runden < 10) {
             ++runden;
-            test::Eintippen(*feld, zug->Aufgabe().Ergebnis);
+            test::Eintippen(*feld, Ergebnis);
             if (weiter->isVisible()) weiter->click();
         }
-        panel = test::Auswerten(*zug->findChild<QPushButton*>(QStringLiteral("btnAuswertung")));
+        panel = test::Auswerten(*modal.findChild<QPushButton*>(QStringLiteral("btnAuswertung")));
         modal.close();
     });
-    aktion(*m_haupt, "menZug")->trigger();
+    aktion(*m_haupt, qPrintable(menue))->trigger();
     QCOMPARE(runden, 5);
     QCOMPARE(panel, QStringLiteral("5,0 / 5"));
     QVERIFY(m_haupt->isVisible());

@@ -38,7 +38,9 @@ void TstFlugziele::heimatstadt() {
 }
 
 // The rows the flight tasks lean on most: the odd spellings, the half and three-quarter
-// hours, the shortest and the longest routes.
+// hours, the shortest and the longest routes. Offsets are from Wien, an hour ahead of
+// Greenwich: India's 5:30 is 4h 30min here, Kabul's 4:30 3h 30min, Teheran's 3:30
+// 2h 30min, Anchorage's -9h -10h.
 void TstFlugziele::datensaetze_data() {
     QTest::addColumn<int>("nummer");
     QTest::addColumn<QString>("stadt");
@@ -50,7 +52,7 @@ void TstFlugziele::datensaetze_data() {
     QTest::addColumn<int>("entfernung");
     QTest::addColumn<int>("bild");
     QTest::newRow("Anchorage") << 1 << "Anchorage"
-                               << "USA" << -11 << 0 << -21.7f << 6.1f << 17795 << 1;
+                               << "USA" << -10 << 0 << -21.7f << 6.1f << 17795 << 1;
     QTest::newRow("New York") << 3 << "New York"
                               << "USA" << -6 << 0 << -11.55f << 2.3f << 6801 << 3;
     QTest::newRow("Qito") << 11 << "Qito"
@@ -66,15 +68,19 @@ void TstFlugziele::datensaetze_data() {
     QTest::newRow("Alice Springs") << 34 << "Alice Springs"
                                    << "Australien" << 8 << 30 << 16.2f << -7.15f << 13886 << 17;
     QTest::newRow("Kabul") << 35 << "Kabul"
-                           << "Afghanistan" << 4 << 30 << 7.5f << 1.35f << 4571 << 18;
+                           << "Afghanistan" << 3 << 30 << 7.5f << 1.35f << 4571 << 18;
     QTest::newRow("Neu Dheli") << 37 << "Neu Dheli"
-                               << "Indien" << 5 << 30 << 8.63f << 0.2f << 5572 << 18;
+                               << "Indien" << 4 << 30 << 8.63f << 0.2f << 5572 << 18;
+    QTest::newRow("Mumbai") << 38 << "Mumbai"
+                            << "Indien" << 4 << 30 << 8.2f << -1.1f << 5990 << 17;
     QTest::newRow("Ulan Bator") << 46 << "Ulan Bator"
                                 << "Mongolai" << 7 << 0 << 12.4f << 3.45f << 6310 << 21;
     QTest::newRow("Kingston") << 47 << "Kingston"
                               << "Jamaica" << -6 << 0 << -11.88f << -1.4f << 8731 << 5;
     QTest::newRow("Katmandu") << 52 << "Katmandu"
                               << "Nepal" << 4 << 45 << 9.7f << 0.2f << 6241 << 18;
+    QTest::newRow("Teheran") << 54 << "Teheran"
+                             << "Iran" << 2 << 30 << 5.2f << 1.3f << 3185 << 18;
     QTest::newRow("Sanaa") << 58 << "Sanaa"
                            << "Jemen" << 2 << 0 << 4.35f << -1.7f << 4453 << 15;
 }

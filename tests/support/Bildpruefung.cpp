@@ -10,9 +10,9 @@
 
 namespace kalmiro::test {
 
-QImage Aufnahme(QWidget& widget) {
+QImage Aufnahme(QWidget& widget, const QColor& grund) {
     QImage bild(widget.size(), QImage::Format_ARGB32);
-    bild.fill(Qt::transparent);
+    bild.fill(grund);
     widget.render(&bild);
     return bild;
 }

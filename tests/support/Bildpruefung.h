@@ -16,8 +16,9 @@ class QWidget;
 
 namespace kalmiro::test {
 
-// The widget as it paints, in an image of its size.
-QImage Aufnahme(QWidget& widget);
+// The widget as it paints, in an image of its size, over the given ground (a
+// transparent paint box on white shows its own drawing without what lies below it).
+QImage Aufnahme(QWidget& widget, const QColor& grund = Qt::transparent);
 // The widget as it paints on a screen of the device pixel ratio (1.5, 2): an image of its
 // size times the ratio, in device pixels.
 QImage AufnahmeBei(QWidget& widget, qreal verhaeltnis);

@@ -8,6 +8,7 @@
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Uebungsfenster.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -16,27 +17,15 @@
 #include <QPushButton>
 
 using namespace kalmiro;
+using namespace kalmiro::test;
 
 namespace {
 
-const QString Bravo = QStringLiteral("Bravo deine Eingabe ist richtig!");
-const QString Zweiter = QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!");
-const QString Falsch1 = QStringLiteral(
-    "Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche es noch einmal.");
-const QString Fehler = QStringLiteral("Fehler in der Eingabe!");
-const QString KeinEintrag = QStringLiteral("Es ist kein Eintrag vorhanden!");
 const QString Aufforderung[] = {
     QStringLiteral("Gib die Zeitdauer der Fahrzeit ein und drücke die Enter–Taste."),
     QStringLiteral("Gib den Zeitpunkt der Ankunftsszeit ein und drücke die Enter–Taste."),
     QStringLiteral("Gib den Zeitpunkt der Abfahrtszeit ein und drücke die Enter–Taste."),
 };
-
-QString WiederFalsch(const QString& ergebnis) {
-    return QStringLiteral("Deine Eingabe ist leider wieder falsch! Das Ergebnis lautet ") +
-           ergebnis +
-           QStringLiteral("!\nVergleiche das Ergebnis mit deiner Eingabe und überlege,\nwarum du "
-                          "den Fehler gegangen hast!");
-}
 
 // The draws of one task as Random returns them: kind, hours, minutes, picture.
 QList<int> Aufgabe(int art, int abH, int abM, int anH, int anM, int bild = 1) {
@@ -86,57 +75,9 @@ QRect Zeile(float y, float x1 = -25, float x2 = 25) {
 
 // The screen with the windows it opens, its tasks scripted, shown as the main window
 // would show it.
-struct Strecke {
-    test::ZufallsSkript zufall{7};
-    Fensterverbund verbund;
-    std::unique_ptr<TfrmAuswertung> auswertung;
-    std::unique_ptr<TfrmMaxanzahl> maxanzahl;
-    std::unique_ptr<TfrmZugverkehr> w;
-
-    explicit Strecke(const QList<QList<int>>& aufgaben = {}, int grenze = 5, bool warten = true) {
-        for (const QList<int>& a : aufgaben)
-            for (int wert : a)
-                zufall.Anhaengen(wert);
-        MaxDurchgaenge = StandardDurchgaenge;
-        MaxDurchgaenge[3] = grenze;
-        Durchgang = 1;
-        auswertung = std::make_unique<TfrmAuswertung>(verbund);
-        maxanzahl = std::make_unique<TfrmMaxanzahl>(verbund);
-        verbund.frmAuswertung = auswertung.get();
-        verbund.frmMaxanzahl = maxanzahl.get();
-        w = std::make_unique<TfrmZugverkehr>(verbund);
-        w->show();
-        if (warten) Aktivieren();
-    }
-
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
-
-    TEdit* feld() { return w->findChild<TEdit*>(QStringLiteral("edtEingabe")); }
-    QString text(const char* name) { return w->findChild<QLabel*>(QLatin1String(name))->text(); }
-    QString anzeige() { return text("lblAnzeige"); }
-    QColor anzeigeFarbe() {
-        return w->findChild<QLabel*>(QStringLiteral("lblAnzeige"))
-            ->palette()
-            .color(QPalette::WindowText);
-    }
-    QPushButton* knopf(const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
-    QString ergebnis() { return w->Aufgabe().Ergebnis; }
-    QStringList& meldungen() { return test::Attrappen::Aktuell().meldungen; }
-
-    void Antworte(const QString& antwort) { test::Eintippen(*feld(), antwort); }
-    void Klick(const char* name) { QTest::mouseClick(knopf(name), Qt::LeftButton); }
-    // The evaluation shown and closed; returns its points panel.
-    QString Auswerten(const QString& tour = {}) {
-        const QString panel = test::Auswerten(*knopf("btnAuswertung"), tour);
-        Aktivieren();
-        return panel;
-    }
-
-    QImage Bild() { return test::Aufnahme(*w->Client()); }
-    void Tour(const QString& name) { test::Tour(test::Aufnahme(*w), name); }
+struct Strecke : test::Uebungsfenster<TfrmZugverkehr> {
+    explicit Strecke(const QList<QList<int>>& aufgaben = {}, int grenze = 5, bool warten = true)
+        : Uebungsfenster(aufgaben, 3, grenze, warten) {}
 };
 
 // Counts the paints of the object it watches.
@@ -413,16 +354,7 @@ void TstZugverkehr::ganzeSerie() {
     z.Tour(QStringLiteral("zug_serienende"));
 
     QCOMPARE(z.Auswerten(QStringLiteral("zug_auswertung")), QStringLiteral("3,5 / 7"));
-    QCOMPARE(Durchgang, 1);
-    QCOMPARE(GesamtPunkte, 0.0f);
-    QCOMPARE(GesamtVersuche, 0);
-    QCOMPARE(z.text("lblDurchgang"), QStringLiteral("1 / 5"));
-    QCOMPARE(z.text("lblAktVersuche"), QStringLiteral("0"));
-    QCOMPARE(z.text("lblAktPunkte"), QStringLiteral("0,0"));
-    QVERIFY(z.knopf("btnWeiter")->isVisible());
-    QVERIFY(z.knopf("btnAuswertung")->isHidden());
-    QVERIFY(z.feld()->isVisible());
-    QVERIFY(z.feld()->text().isEmpty());
+    z.NeueSeriePruefen(5);
     QCOMPARE(z.ergebnis(), QStringLiteral("7h 05min"));
     z.Antworte(QStringLiteral("7h 05min"));
     QCOMPARE(z.anzeige(), Bravo);
