@@ -28,6 +28,20 @@ public:
         QProxyStyle::drawControl(element, option, p, w);
     }
 
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* p,
+                       const QWidget* w) const override {
+        // A group box's frame is a small picture of one-pixel lines stretched round the box:
+        // at another scale it is enlarged pixel by pixel, so its lines stay sharp.
+        if (element == PE_FrameGroupBox && p->deviceTransform().type() >= QTransform::TxScale) {
+            const bool vorher = p->testRenderHint(QPainter::SmoothPixmapTransform);
+            p->setRenderHint(QPainter::SmoothPixmapTransform, false);
+            QProxyStyle::drawPrimitive(element, option, p, w);
+            p->setRenderHint(QPainter::SmoothPixmapTransform, vorher);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, p, w);
+    }
+
     void drawItemPixmap(QPainter* p, const QRect& rect, int alignment,
                         const QPixmap& bild) const override {
         // At 1:1 a picture is copied as it is; any other scale is smoothed.

@@ -81,8 +81,10 @@ void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
 
 void TForm::StandardKnopf(QAbstractButton* knopf) {
     const auto druecken = [this, knopf] {
-        // Enter on a button presses that one, as it would anywhere else.
+        // Enter on a button presses that one, as it would anywhere else; on a radio item
+        // or a check box it confirms the choice as in any dialog.
         auto* fokus = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (fokus && fokus->isCheckable()) fokus = nullptr;
         QAbstractButton* ziel = fokus && fokus->window() == this ? fokus : knopf;
         if (ziel && ziel->isVisible() && ziel->isEnabled()) ziel->click();
     };

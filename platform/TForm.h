@@ -54,7 +54,8 @@ protected:
     // button that has the focus, as Space does.
     void RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund = std::nullopt);
 
-    // Enter presses this button wherever the focus is, unless another button has it.
+    // Enter presses this button wherever the focus is, unless another push button has it
+    // (a radio item or check box with the focus does not keep Enter from it).
     void StandardKnopf(QAbstractButton* knopf);
     // Escape presses this button.
     void AbbruchKnopf(QAbstractButton* knopf);

@@ -57,4 +57,14 @@ void TRadioGroup::SetzeItemIndex(int index) {
     }
 }
 
+QAbstractButton* TRadioGroup::Eintrag(int index) const {
+    return m_gruppe->button(index);
+}
+
+void TRadioGroup::FokusAufAuswahl() {
+    QAbstractButton* k = m_gruppe->checkedButton();
+    if (!k) k = Eintrag(0);
+    if (k) k->setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace kalmiro

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
 
@@ -25,6 +26,12 @@ public:
     // -1 when nothing is selected. Setting it from the program emits no Click.
     int ItemIndex() const;
     void SetzeItemIndex(int index);
+
+    // The item's radio button (to name it for a screen reader); none outside the items.
+    QAbstractButton* Eintrag(int index) const;
+    // The keyboard focus to the selected item (the first if none is), so the arrow keys
+    // start from the choice that stands.
+    void FokusAufAuswahl();
 
 Q_SIGNALS:
     // The pupil clicked an item.

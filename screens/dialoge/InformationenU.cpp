@@ -2,6 +2,7 @@
 
 #include "core/GlobaleU.h"
 #include "draw/FontU.h"
+#include "platform/Zugang.h"
 #include "ui_InformationenU.h"
 
 #include <QPainter>
@@ -75,6 +76,20 @@ QString Seitentitel(int seite) {
                       : QStringLiteral("Geschichte der Zeitmaße");
 }
 
+// The page as a screen reader reads it: line by line, the marks gone, what stands on one
+// line joined.
+QString Seitentext(std::span<const Infozeile> zeilen) {
+    QStringList text;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const QString zeile = QString::fromUtf16(zeilen[i].text).remove(u'#');
+        if (i > 0 && zeilen[i].y == zeilen[i - 1].y)
+            text.last() += u' ' + zeile;
+        else
+            text << zeile;
+    }
+    return text.join(u'\n');
+}
+
 } // namespace
 
 std::span<const Infozeile> Seitenzeilen(int seite) {
@@ -92,6 +107,11 @@ TfrmInformation::TfrmInformation(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     for (QAction* a : {ui->menGeschichte, ui->menMessgeraete})
         connect(a, &QAction::triggered, this, [this, a] { menInfoClick(a); });
+    // A reading window: Escape closes it as "Schließen" does.
+    EscapeSchliesst();
+    Beschreibe(
+        Client(), [this] { return Seitentitel(InfoSeite); },
+        [this] { return Seitentext(Seitenzeilen(InfoSeite)); });
 }
 
 TfrmInformation::~TfrmInformation() = default;
@@ -107,6 +127,8 @@ void TfrmInformation::menInfoClick(QAction* quelle) {
     InfoSeite = quelle == ui->menMessgeraete ? 2 : 1;
     SeiteZeigen();
     NeuZeichnen();
+    // The caption changes quietly; the page chosen is said.
+    Ansagen(Client(), Seitentitel(InfoSeite));
 }
 
 void TfrmInformation::SeiteZeigen() {

@@ -5,7 +5,9 @@
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
+#include "platform/Zugang.h"
 #include "ui_MusterbeispieleU.h"
 
 #include <QPainter>
@@ -46,23 +48,158 @@ float LabelZeile(int art) {
     }
 }
 
-// A time quantity in its columns, each value right-aligned at its column.
-void Zeile(QPainter& canvas, const Zeitmenge& z, float y, const QColor& farbe, bool mitTagen) {
-    for (Spalte s : {Spalte::Tage, Spalte::Stunden, Spalte::Minuten, Spalte::Sekunden}) {
-        if (s == Spalte::Tage && !mitTagen) continue;
-        TextRight(canvas, QString::number(Wert(z, s)) + Einheit(s), SpalteX(s), y, farbe,
-                  Schriftgroesse, true);
+// One piece of the drawn computation: a text with its right end (or, left, its start) at
+// (x, y), or a line from x to bis at y. A screen reader reads it as gelesen, in the row at
+// height zeile; a line with nothing to read is a rule.
+struct Stueck {
+    enum class Art { Rechts, Links, Linie };
+    Art art = Art::Rechts;
+    float x = 0;
+    float y = 0;
+    QString text;
+    QColor farbe;
+    QString gelesen;
+    float zeile = 0;
+    float bis = 0;
+};
+
+// The pieces in the order they are drawn.
+class Rechnung {
+public:
+    std::vector<Stueck> stuecke;
+
+    void Text(const QString& text, float x, float y, const QColor& farbe = Schwarz,
+              QString gelesen = {}) {
+        if (gelesen.isEmpty()) gelesen = text;
+        stuecke.push_back({Stueck::Art::Rechts, x, y, text, farbe, gelesen, y});
     }
-}
-void Zeile(QPainter& canvas, const Musterzeile& z, float y, const QColor& farbe) {
-    if (z.sichtbar) Zeile(canvas, z.wert, y, farbe, z.mitTagen);
+    void TextLinks(const QString& text, float x, float y) {
+        stuecke.push_back({Stueck::Art::Links, x, y, text, Schwarz, text, y});
+    }
+    // A time quantity in its columns, each value right-aligned at its column.
+    void Zeile(const Zeitmenge& z, float y, const QColor& farbe, bool mitTagen) {
+        for (Spalte s : {Spalte::Tage, Spalte::Stunden, Spalte::Minuten, Spalte::Sekunden}) {
+            if (s == Spalte::Tage && !mitTagen) continue;
+            Text(QString::number(Wert(z, s)) + Einheit(s), SpalteX(s), y, farbe);
+        }
+    }
+    void Zeile(const Musterzeile& z, float y, const QColor& farbe) {
+        if (z.sichtbar) Zeile(z.wert, y, farbe, z.mitTagen);
+    }
+    void Strich(float x1, float x2, float y) { Zeichen(x1, x2, y, {}, y); }
+    // A short line that is a minus sign in the row at height zeile.
+    void Minus(float x1, float x2, float y, float zeile) {
+        Zeichen(x1, x2, y, QStringLiteral("minus"), zeile);
+    }
+
+    void Zeichne(QPainter& canvas) const {
+        for (const Stueck& s : stuecke) {
+            switch (s.art) {
+            case Stueck::Art::Rechts:
+                TextRight(canvas, s.text, s.x, s.y, s.farbe, Schriftgroesse, true);
+                break;
+            case Stueck::Art::Links:
+                TextLeft(canvas, s.text, s.x, s.y, s.farbe, Schriftgroesse, true);
+                break;
+            case Stueck::Art::Linie:
+                DrawLine(canvas, 3, s.farbe, s.x, s.y, s.bis, s.y, 1);
+                break;
+            }
+        }
+    }
+
+    // The rows from top to bottom, each read from left to right.
+    QStringList Zeilen() const {
+        std::vector<const Stueck*> gelesen;
+        for (const Stueck& s : stuecke)
+            if (!s.gelesen.isEmpty()) gelesen.push_back(&s);
+        std::stable_sort(gelesen.begin(), gelesen.end(), [](const Stueck* a, const Stueck* b) {
+            return a->zeile != b->zeile ? a->zeile > b->zeile : a->x < b->x;
+        });
+        QStringList zeilen;
+        for (std::size_t i = 0; i < gelesen.size(); ++i) {
+            if (i > 0 && gelesen[i]->zeile == gelesen[i - 1]->zeile)
+                zeilen.last() += u' ' + gelesen[i]->gelesen;
+            else
+                zeilen << gelesen[i]->gelesen;
+        }
+        return zeilen;
+    }
+
+private:
+    void Zeichen(float x1, float x2, float y, const QString& gelesen, float zeile) {
+        stuecke.push_back({Stueck::Art::Linie, x1, y, {}, Schwarz, gelesen, zeile, x2});
+    }
+};
+
+QString Beispieltitel(int n) {
+    return QString::number(n) + QStringLiteral(". Beispiel");
 }
 
-void Text(QPainter& canvas, const QString& text, float x, float y) {
-    TextRight(canvas, text, x, y, Schwarz, Schriftgroesse, true);
-}
-void Strich(QPainter& canvas, float x1, float x2, float y) {
-    DrawLine(canvas, 3, Schwarz, x1, y, x2, y, 1);
+// The computation of example a as the step has drawn it so far.
+Rechnung Rechenbild(int art, const TZeitAufgabe& a, const Musterstand& stand) {
+    Rechnung r;
+    const Zeitmenge erster{a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1};
+    const Zeitmenge zweiter{0, a.Stunden2, a.Minuten2, a.Sekunden2};
+    const bool tage = a.Tage1 != 0;
+    const Musterzeile& spalten = stand.spalten;
+    const Musterzeile& arbeit = stand.arbeit;
+    const auto gleich = [&](float y) {
+        if (stand.fertig) r.Text(QStringLiteral("="), arbeit.mitTagen ? -3.3f : -1.8f, y);
+    };
+    const auto faktor = [&](float y) {
+        if (art == ArtMultiplikation)
+            r.Text(QString(QChar(0xB7)), 8.7f, y, Schwarz, QStringLiteral("mal"));
+        else
+            r.Text(QStringLiteral(":"), 8.7f, y, Schwarz, QStringLiteral("durch"));
+        r.TextLinks(QString::number(a.k), 9, y);
+    };
+
+    switch (art) {
+    case ArtAddition:
+        r.Zeile(erster, 3, Schwarz, false);
+        r.Zeile(zweiter, 1.5f, Schwarz, false);
+        r.Text(QStringLiteral("+"), -1.8f, 1.5f, Schwarz, QStringLiteral("plus"));
+        r.Strich(-0.8f, 8, 0.2f);
+        r.Zeile(spalten, 0, Rotbraun);
+        r.Zeile(arbeit, -1.5f, Navy);
+        gleich(-1.5f);
+        break;
+    case ArtSubtraktion:
+        r.Zeile(erster, 3, Schwarz, tage);
+        r.Zeile(zweiter, 1.5f, Schwarz, false);
+        // The minus sign and the line make room for the minuend's day.
+        r.Minus(tage ? -4.3f : -2.3f, tage ? -3.8f : -1.8f, 0.8f, 1.5f);
+        r.Strich(tage ? -2.8f : -0.8f, 8, 0.2f);
+        r.Zeile(arbeit, 0, Schwarz);
+        if (stand.fertig) {
+            r.Zeile(zweiter, -1.5f, Schwarz, false);
+            r.Minus(-2.3f, -1.8f, -2.2f, -1.5f);
+            r.Strich(-0.8f, 8, -2.8f);
+        }
+        r.Zeile(spalten, arbeit.sichtbar ? -3.0f : 0.0f, Rotbraun);
+        break;
+    case ArtMultiplikation:
+        r.Zeile(erster, 3, Schwarz, false);
+        faktor(3);
+        r.Strich(-1, 8, 1.7f);
+        r.Zeile(spalten, 1.5f, Rotbraun);
+        r.Zeile(arbeit, 0, Navy);
+        gleich(0);
+        break;
+    default:
+        r.Zeile(erster, 3, Schwarz, tage);
+        faktor(3);
+        r.Strich(tage ? -3.8f : -1.0f, 8, 1.7f);
+        r.Zeile(arbeit, 1.5f, Schwarz);
+        if (stand.fertig) {
+            faktor(1.5f);
+            r.Strich(tage ? -3.8f : -1.0f, 8, 0.2f);
+        }
+        r.Zeile(spalten, arbeit.sichtbar ? 0.0f : 1.5f, Rotbraun);
+        break;
+    }
+    return r;
 }
 
 } // namespace
@@ -79,6 +216,15 @@ TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmMuster::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmMuster::btnWiederholungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
+
+    // What a screen reader reads: the examples and steps by name, the drawn computation
+    // row by row.
+    for (int n = 1; n <= MusterBeispiele; ++n)
+        ui->grpBeispiele->Eintrag(n - 1)->setAccessibleName(QStringLiteral("Beispiel %1").arg(n));
+    for (std::size_t i = 0; i < m_knoepfe.size(); ++i)
+        m_knoepfe[i]->setAccessibleName(QStringLiteral("Schritt %1").arg(i + 1));
+    Beschreibe(
+        Client(), [this] { return ui->pnlAnzeige->text(); }, [this] { return Vorgelesen(); });
 }
 
 TfrmMuster::~TfrmMuster() = default;
@@ -97,6 +243,7 @@ void TfrmMuster::FormActivate() {
     InitWorld(-21, 21, -16, 16, 0, 840, 0, 640);
     Reset();
     ui->grpBeispiele->setEnabled(true);
+    ui->grpBeispiele->FokusAufAuswahl();
     static const char* verben[] = {"Addieren", "Subtrahieren", "Multiplizieren", "Dividieren"};
     Erklaerung(QStringLiteral("Durch Klicken auf die jeweilige Schaltfläche kannst du das ") +
                    QLatin1String(verben[m_art - 1]) +
@@ -160,29 +307,39 @@ void TfrmMuster::btnClick(int nummer) {
     const int letzter = static_cast<int>(m_schritte.size());
     if (m_laeuft || nummer != m_schritt + 1 || nummer > letzter) return;
     const Musterschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
-    const auto weiter = [this, nummer, letzter] {
+    // The keyboard goes on with the steps: the button pressed lets go of the focus, and
+    // the one that comes next takes it once it can be pressed, before the sentence is read
+    // out, so that a screen reader naming the button does not cut the sentence short.
+    QPushButton* gedrueckt = m_knoepfe[static_cast<std::size_t>(nummer - 1)];
+    const bool mitFokus = focusWidget() == gedrueckt;
+    if (mitFokus) gedrueckt->clearFocus();
+    const auto weiter = [this, nummer, letzter, mitFokus] {
+        QPushButton* naechster =
+            nummer == letzter ? ui->btnWiederholung : m_knoepfe[static_cast<std::size_t>(nummer)];
         if (nummer == letzter)
-            ui->btnWiederholung->show();
+            naechster->show();
         else
-            m_knoepfe[static_cast<std::size_t>(nummer)]->setEnabled(true);
+            naechster->setEnabled(true);
+        if (mitFokus) naechster->setFocus(Qt::OtherFocusReason);
     };
 
     m_schritt = nummer;
-    m_knoepfe[static_cast<std::size_t>(nummer - 1)]->setEnabled(false);
+    gedrueckt->setEnabled(false);
     if (nummer == 1) ui->grpBeispiele->setEnabled(false);
     m_stand = schritt.stand;
-    Erklaerung(schritt.text, schritt.farbe);
     if (!schritt.uebertrag) {
         weiter();
+        Erklaerung(schritt.text, schritt.farbe);
         NeuZeichnen();
         return;
     }
+    Erklaerung(schritt.text, schritt.farbe);
     m_laeuft = true;
     if (!Gleite(*schritt.uebertrag)) return; // closed meanwhile: the next showing resets
     m_laeuft = false;
     m_stand = schritt.ende;
-    Erklaerung(schritt.schluss, Textfarbe::Navy);
     weiter();
+    Erklaerung(schritt.schluss, Textfarbe::Navy);
     NeuZeichnen();
 }
 
@@ -212,6 +369,8 @@ void TfrmMuster::btnWiederholungClick() {
     // Only once the example has shown its result.
     if (m_laeuft || m_schritt < static_cast<int>(m_schritte.size())) return;
     ui->grpBeispiele->setEnabled(true);
+    // The keyboard comes back to the choice of the example.
+    if (focusWidget() == ui->btnWiederholung) ui->grpBeispiele->FokusAufAuswahl();
     NeueBeispiele();
     Erklaerung(QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige "
                               "Schaltfläche.\rDu  kannst dabei das Berechnen von Zeiten Schritt "
@@ -219,7 +378,9 @@ void TfrmMuster::btnWiederholungClick() {
                Textfarbe::Rotbraun);
 }
 
-QColor TfrmMuster::Ton(Textfarbe farbe) const {
+// The colour of a sentence; "enum" names the type, as the platform's function of the same
+// name (the colour of a widget's text) hides it.
+QColor TfrmMuster::Ton(enum Textfarbe farbe) const {
     switch (farbe) {
     case Textfarbe::Schwarz:
         return Schwarz;
@@ -233,84 +394,28 @@ QColor TfrmMuster::Ton(Textfarbe farbe) const {
     return Navy;
 }
 
-void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
-    QPalette pal = ui->lbltxt->palette();
-    pal.setColor(QPalette::WindowText, Ton(farbe));
-    ui->lbltxt->setPalette(pal);
-    ui->lbltxt->setText(Zeilenumbrueche(text));
+void TfrmMuster::Erklaerung(const QString& text, enum Textfarbe farbe) {
+    // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
+    Anzeigen(ui->lbltxt, text, Ton(farbe), !text.isEmpty());
 }
 
 void TfrmMuster::FormPaint(QPainter& canvas) {
     PaintBackground(canvas);
     if (m_schritt < 1) return;
-    TextLeft(canvas, QString::number(m_beispiel) + QStringLiteral(". Beispiel"), -20, 3,
-             QColor::fromRgb(fbBraun), Schriftgroesse, true);
-    ZeichneRechnung(canvas);
+    TextLeft(canvas, Beispieltitel(m_beispiel), -20, 3, QColor::fromRgb(fbBraun), Schriftgroesse,
+             true);
+    Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeichne(canvas);
     if (m_label.sichtbar)
         TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(m_pink),
                   Schriftgroesse, true);
 }
 
-void TfrmMuster::ZeichneRechnung(QPainter& canvas) const {
-    const TZeitAufgabe& a = Beispiel(m_beispiel);
-    const Zeitmenge erster{a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1};
-    const Zeitmenge zweiter{0, a.Stunden2, a.Minuten2, a.Sekunden2};
-    const bool tage = a.Tage1 != 0;
-    const Musterzeile& spalten = m_stand.spalten;
-    const Musterzeile& arbeit = m_stand.arbeit;
-    const auto gleich = [&](float y) {
-        if (m_stand.fertig) Text(canvas, QStringLiteral("="), arbeit.mitTagen ? -3.3f : -1.8f, y);
-    };
-    const auto faktor = [&](float y) {
-        Text(canvas, m_art == ArtMultiplikation ? QString(QChar(0xB7)) : QStringLiteral(":"), 8.7f,
-             y);
-        TextLeft(canvas, QString::number(a.k), 9, y, Schwarz, Schriftgroesse, true);
-    };
-
-    switch (m_art) {
-    case ArtAddition:
-        Zeile(canvas, erster, 3, Schwarz, false);
-        Zeile(canvas, zweiter, 1.5f, Schwarz, false);
-        Text(canvas, QStringLiteral("+"), -1.8f, 1.5f);
-        Strich(canvas, -0.8f, 8, 0.2f);
-        Zeile(canvas, spalten, 0, Rotbraun);
-        Zeile(canvas, arbeit, -1.5f, Navy);
-        gleich(-1.5f);
-        break;
-    case ArtSubtraktion:
-        Zeile(canvas, erster, 3, Schwarz, tage);
-        Zeile(canvas, zweiter, 1.5f, Schwarz, false);
-        // The minus sign and the line make room for the minuend's day.
-        Strich(canvas, tage ? -4.3f : -2.3f, tage ? -3.8f : -1.8f, 0.8f);
-        Strich(canvas, tage ? -2.8f : -0.8f, 8, 0.2f);
-        Zeile(canvas, arbeit, 0, Schwarz);
-        if (m_stand.fertig) {
-            Zeile(canvas, zweiter, -1.5f, Schwarz, false);
-            Strich(canvas, -2.3f, -1.8f, -2.2f);
-            Strich(canvas, -0.8f, 8, -2.8f);
-        }
-        Zeile(canvas, spalten, arbeit.sichtbar ? -3.0f : 0.0f, Rotbraun);
-        break;
-    case ArtMultiplikation:
-        Zeile(canvas, erster, 3, Schwarz, false);
-        faktor(3);
-        Strich(canvas, -1, 8, 1.7f);
-        Zeile(canvas, spalten, 1.5f, Rotbraun);
-        Zeile(canvas, arbeit, 0, Navy);
-        gleich(0);
-        break;
-    default:
-        Zeile(canvas, erster, 3, Schwarz, tage);
-        faktor(3);
-        Strich(canvas, tage ? -3.8f : -1.0f, 8, 1.7f);
-        Zeile(canvas, arbeit, 1.5f, Schwarz);
-        if (m_stand.fertig) {
-            faktor(1.5f);
-            Strich(canvas, tage ? -3.8f : -1.0f, 8, 0.2f);
-        }
-        Zeile(canvas, spalten, arbeit.sichtbar ? 0.0f : 1.5f, Rotbraun);
-        break;
-    }
+QString TfrmMuster::Vorgelesen() const {
+    if (m_schritt < 1) return {};
+    QStringList zeilen{Beispieltitel(m_beispiel)};
+    zeilen << Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeilen();
+    if (m_label.sichtbar) zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    return zeilen.join(u'\n');
 }
 
 } // namespace kalmiro

@@ -50,7 +50,9 @@ private:
     bool Gleite(const Musteruebertrag& uebertrag);
     void Erklaerung(const QString& text, Textfarbe farbe);
     QColor Ton(Textfarbe farbe) const;
-    void ZeichneRechnung(QPainter& canvas) const;
+    // The drawing as a screen reader reads it: the title, then the rows from top to
+    // bottom, and the sliding label while it is on its way.
+    QString Vorgelesen() const;
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmMuster> ui;

@@ -17,6 +17,10 @@ TfrmZonenauswahl::TfrmZonenauswahl(const Fensterverbund& fenster, QWidget* paren
     ui->btnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ui->grpAuswahl, &TRadioGroup::Click, this, &TfrmZonenauswahl::grpAuswahlClick);
     connect(ui->btnOk, &QPushButton::clicked, this, &TfrmZonenauswahl::btnOkClick);
+    // Enter is OK wherever the focus is; Escape closes as the close box does, handing
+    // nothing over.
+    StandardKnopf(ui->btnOk);
+    EscapeSchliesst();
 }
 
 TfrmZonenauswahl::~TfrmZonenauswahl() = default;
@@ -27,6 +31,8 @@ void TfrmZonenauswahl::FormActivate() {
     // The item shown is the one OK hands over, whoever set the choice last.
     if (ZonenEintrag(ZonenAuswahl) < 0) ZonenAuswahl = ZonenCode(0);
     ui->grpAuswahl->SetzeItemIndex(ZonenEintrag(ZonenAuswahl));
+    // The arrow keys go on from the item shown.
+    ui->grpAuswahl->FokusAufAuswahl();
 }
 
 void TfrmZonenauswahl::grpAuswahlClick() {

@@ -2,7 +2,9 @@
 #include "screens/dialoge/InformationenU.h"
 #include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,22 +19,23 @@ struct Bild {
     const char* name;
     int seite;
     QRect ort;
+    const char* thema; // what its name says it shows: the topic it stands beside
 };
 
 // clang-format off
 // The pictures, their page and their box.
 const Bild bilder[] = {
-    {"img01", 1, {584, 24, 140, 177}},
-    {"img02", 1, {776, 168, 203, 143}},
-    {"img03", 1, {648, 312, 112, 86}},
-    {"img04", 1, {832, 344, 160, 163}},
-    {"img05", 1, {744, 544, 148, 154}},
-    {"img06", 2, {856, 16, 141, 176}},
-    {"img07", 2, {696, 120, 120, 120}},
-    {"img08", 2, {880, 216, 113, 209}},
-    {"img09", 2, {768, 336, 102, 211}},
-    {"img10", 2, {872, 464, 147, 175}},
-    {"img11", 2, {728, 560, 144, 98}},
+    {"img01", 1, {584, 24, 140, 177}, "Uhr"},
+    {"img02", 1, {776, 168, 203, 143}, "Mond"},
+    {"img03", 1, {648, 312, 112, 86}, "Sterne"},
+    {"img04", 1, {832, 344, 160, 163}, "Mondphasen"},
+    {"img05", 1, {744, 544, 148, 154}, "Schatten"},
+    {"img06", 2, {856, 16, 141, 176}, "Wasseruhr"},
+    {"img07", 2, {696, 120, 120, 120}, "Sonnenuhr"},
+    {"img08", 2, {880, 216, 113, 209}, "Sanduhr"},
+    {"img09", 2, {768, 336, 102, 211}, "Pendeluhr"},
+    {"img10", 2, {872, 464, 147, 175}, "Quarzuhr"},
+    {"img11", 2, {728, 560, 144, 98}, "Atomuhr"},
 };
 // clang-format on
 
@@ -98,6 +101,11 @@ private Q_SLOTS:
     void zeilen();
     void farben_data();
     void farben();
+    void zugang_data();
+    void zugang();
+    void seitenNurMitTastatur_data();
+    void seitenNurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstInformation::aufbau() {
@@ -234,6 +242,80 @@ void TstInformation::farben() {
                             .arg(bis)));
     if (!davor.isEmpty())
         QVERIFY(!test::Umriss(text, Schwarz, QRect(ort.x(), ort.y(), von - ort.x(), 18)).isEmpty());
+}
+
+void TstInformation::zugang_data() {
+    QTest::addColumn<int>("seite");
+    QTest::addColumn<int>("zeile"); // of the text a screen reader reads
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("1: erste")        << 1 << 0  << "Was ist Zeit?";
+    QTest::newRow("1: Markierungen") << 1 << 5  << "Das Sonnensystem war lange die Grundlage für Kalender und Tageszeit.";
+    QTest::newRow("1: eine Zeile")   << 1 << 18 << "Der Schattenstab bzw. –zeiger (Gnomon)";
+    QTest::newRow("2: letzte")       << 2 << 24 << "Dieser Übergang hat eine Frequenz von 9192631770 Hz. Dieser Wert ist seit 1967 alse Zeiteinheit für 1 Sekunde festgelegt.";
+    // clang-format on
+}
+
+// A screen reader reads the page drawn, line by line from the top without the marks, and
+// the pictures of the page by what they show.
+void TstInformation::zugang() {
+    QFETCH(int, seite);
+    QFETCH(int, zeile);
+    Fenster f;
+    f.Oeffnen();
+    if (seite == 2) f.Menue("menMessgeraete");
+    QCOMPARE(test::Name(f.w.Client()), titel[seite]);
+    const QStringList text = test::Beschreibung(f.w.Client()).split(u'\n');
+    QCOMPARE(text.size(), seite == 1 ? 22 : 25);
+    QTEST(text.value(zeile), "text");
+    QCOMPARE(test::Namenlos(f.w), QStringList());
+    for (const Bild& b : bilder)
+        if (b.seite == seite)
+            QVERIFY2(test::Name(f.bild(b.name)).contains(QLatin1String(b.thema)), b.name);
+}
+
+void TstInformation::seitenNurMitTastatur_data() {
+    QTest::addColumn<QStringList>("tasten"); // menu entries by their access keys; "" Escape
+    QTest::addColumn<int>("seite");          // 0: closed
+    QTest::addColumn<QStringList>("ansagen");
+    // clang-format off
+    QTest::newRow("Alt+M, Alt+G")  << QStringList{"Messgeräte", "Geschichte"} << 1 << QStringList{titel[2], titel[1]};
+    QTest::newRow("Alt+M, Escape") << QStringList{"Messgeräte", ""} << 0 << QStringList{titel[2]};
+    QTest::newRow("Alt+S")         << QStringList{"Schließen"} << 0 << QStringList{};
+    // clang-format on
+}
+
+// The pages are switched and the window closed by keys alone; the page chosen is said.
+void TstInformation::seitenNurMitTastatur() {
+    QFETCH(QStringList, tasten);
+    QFETCH(int, seite);
+    test::Zugangsprotokoll protokoll;
+    Fenster f;
+    f.Oeffnen();
+    f.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.w));
+    for (const QString& eintrag : tasten) {
+        if (eintrag.isEmpty())
+            test::Taste(Qt::Key_Escape);
+        else
+            QVERIFY(test::Menue(f.w, {eintrag}));
+    }
+    QTEST(protokoll.ansagen, "ansagen");
+    QCOMPARE(f.w.isVisible(), seite != 0);
+    if (seite != 0) PruefeSeite(f, seite);
+}
+
+// At 200 % the line under the menu, one pixel at 1:1, is two sharp device pixels, the text
+// is drawn at the full resolution and the pictures stand in their doubled boxes.
+void TstInformation::scharfBeiDoppelterAufloesung() {
+    Fenster f;
+    f.Oeffnen();
+    const int unten = f.w.menuBar()->geometry().bottom();
+    const QColor linie = test::Aufnahme(f.w).pixelColor(300, unten);
+    const QString fehler =
+        test::DoppeltScharf(f.w, QRect(10, unten + 20, 560, 120),
+                            test::Strichprobe{{300, unten}, Qt::Vertical, linie, 1});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstInformation)

@@ -4,7 +4,9 @@
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schrittknoepfe.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QLabel>
@@ -50,6 +52,7 @@ struct Muster : test::Schrittknoepfe {
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 
+    QAbstractButton* eintrag(int beispiel) { return gruppe()->Eintrag(beispiel - 1); }
     QLabel* label(const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); }
     QString text() { return label("lbltxt")->text(); }
     QColor farbe() { return label("lbltxt")->palette().color(QPalette::WindowText); }
@@ -100,6 +103,14 @@ QList<int> Wartezeiten(int quer) {
     return w << 500;
 }
 
+// A row of values as a screen reader reads it: "1d 2h 5min 0s".
+QString Reihe(const Zeitmenge& z, bool mitTagen) {
+    QStringList werte;
+    for (Spalte s : {Spalte::Tage, Spalte::Stunden, Spalte::Minuten, Spalte::Sekunden})
+        if (s != Spalte::Tage || mitTagen) werte << QString::number(Wert(z, s)) + Einheit(s);
+    return werte.join(u' ');
+}
+
 void AlleBeispiele() {
     QTest::addColumn<int>("art");
     QTest::addColumn<int>("beispiel");
@@ -125,6 +136,10 @@ private Q_SLOTS:
     void neuerAnfang();
     void zeichnung_data();
     void zeichnung();
+    void zugang_data();
+    void zugang();
+    void beispielNurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstMusterbeispiele::aufbau_data() {
@@ -455,6 +470,93 @@ void TstMusterbeispiele::zeichnung() {
     QVERIFY(!pink.isNull());
     QVERIFY(!Tinte(pink, Pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
     QVERIFY(Tinte(bild, Pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
+}
+
+void TstMusterbeispiele::zugang_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QStringList>("zeilen"); // example 4 at its end, row by row
+    // E the first operand, Z the second, S the column row, A the working or result row
+    // clang-format off
+    QTest::newRow("add")  << 1 << QStringList{"4. Beispiel", "E", "plus Z", "S", "= A"};
+    QTest::newRow("sub")  << 2 << QStringList{"4. Beispiel", "E", "minus Z", "A", "minus Z", "S"};
+    QTest::newRow("mult") << 3 << QStringList{"4. Beispiel", "E mal k", "S", "= A"};
+    QTest::newRow("div")  << 4 << QStringList{"4. Beispiel", "E durch k", "A durch k", "S"};
+    // clang-format on
+}
+
+// A screen reader hears the examples and steps by name, every sentence as it comes, and
+// reads the drawing row by row from the top, with the label while it slides.
+void TstMusterbeispiele::zugang() {
+    QFETCH(int, art);
+    QFETCH(QStringList, zeilen);
+    test::Zugangsprotokoll protokoll;
+    Muster m(art);
+    QCOMPARE(test::Namenlos(*m.w), QStringList());
+    QCOMPARE(test::Name(m.eintrag(4)), QStringLiteral("Beispiel 4"));
+    QCOMPARE(test::Name(m.knopf(5)), QStringLiteral("Schritt 5"));
+    QCOMPARE(test::Beschreibung(m.w->Client()), QString()); // nothing drawn yet
+    m.Waehle(4);
+    protokoll.Leeren();
+    QStringList saetze, unterwegs, labels;
+    Attrappen().beiWarte = [&](int) {
+        const QString zuletzt = test::Beschreibung(m.w->Client()).section(u'\n', -1);
+        if (m.w->Label().sichtbar && !unterwegs.contains(zuletzt)) unterwegs << zuletzt;
+    };
+    for (const Musterschritt& s : m.schritte()) {
+        saetze << s.text;
+        if (!s.uebertrag) continue;
+        saetze << s.uebertrag->umwandlung << s.uebertrag->hinzufuegen << s.schluss;
+        labels << QStringLiteral("unterwegs: ") + s.uebertrag->abzug
+               << QStringLiteral("unterwegs: ") + s.uebertrag->zugabe;
+    }
+    saetze.removeAll(QString()); // an emptied explanation says nothing
+    m.BisSchritt(5);
+    QCOMPARE(protokoll.ansagen, saetze);
+    QCOMPARE(unterwegs, labels);
+    const TZeitAufgabe& a = m.w->Beispiel(4);
+    const Musterstand& stand = m.w->Stand();
+    for (QString& z : zeilen)
+        z.replace(u'E', Reihe({a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1}, a.Tage1 != 0))
+            .replace(u'Z', Reihe({0, a.Stunden2, a.Minuten2, a.Sekunden2}, false))
+            .replace(u'S', Reihe(stand.spalten.wert, stand.spalten.mitTagen))
+            .replace(u'A', Reihe(stand.arbeit.wert, stand.arbeit.mitTagen))
+            .replace(u'k', QString::number(a.k));
+    QCOMPARE(test::Beschreibung(m.w->Client()).split(u'\n'), zeilen);
+}
+
+// One whole example by keys alone: the arrow keys choose it, Tab reaches its first step,
+// Space and Enter press the steps and "Noch einmal", which hands the keyboard back to the
+// choice; Alt+S closes the window.
+void TstMusterbeispiele::beispielNurMitTastatur() {
+    Muster m(ArtSubtraktion);
+    QCOMPARE(test::Tabfolge(*m.w), (QStringList{"grpBeispiele_0", "btn01"}));
+    test::Taste(Qt::Key_Right);
+    test::Taste(Qt::Key_Down);
+    QCOMPARE(m.w->GewaehltesBeispiel(), 4);
+    test::Taste(Qt::Key_Tab);
+    for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(QApplication::focusWidget(), m.knopf(i));
+        if (i == 3) test::Tour(test::Aufnahme(*m.w), QStringLiteral("muster_sub_tastatur"));
+        test::Taste(i % 2 ? Qt::Key_Space : Qt::Key_Return);
+        QCOMPARE(m.Leiste(), Leiste(i, 4));
+    }
+    QCOMPARE(QApplication::focusWidget(), m.nochmal());
+    test::Taste(Qt::Key_Space);
+    QCOMPARE(m.text(), Waehle);
+    QCOMPARE(QApplication::focusWidget(), m.eintrag(4));
+    QVERIFY(test::Menue(*m.w, {QStringLiteral("Schließen")}));
+    QVERIFY(!m.w->isVisible());
+}
+
+// At 200 % the result line, three pixels at 1:1, is six device pixels; the rows are drawn
+// at the full resolution.
+void TstMusterbeispiele::scharfBeiDoppelterAufloesung() {
+    Muster m(ArtAddition);
+    m.BisSchritt(2);
+    const QString fehler =
+        test::DoppeltScharf(*m.w->Client(), QRect(X(-2), Y(3), X(9) - X(-2), Y(-2) - Y(3)),
+                            test::Strichprobe{{X(4), Y(0.2f)}, Qt::Vertical, QColor(0, 0, 0), 3});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstMusterbeispiele)

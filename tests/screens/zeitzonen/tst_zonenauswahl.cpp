@@ -3,7 +3,9 @@
 #include "platform/TRadioGroup.h"
 #include "screens/zeitzonen/Zonenauswahl.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +47,9 @@ private Q_SLOTS:
     void eintraege_data();
     void eintraege();
     void okOderSchliessfeld();
+    void nurMitTastatur_data();
+    void nurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstZonenauswahl::init() {
@@ -69,6 +74,9 @@ void TstZonenauswahl::aufbau() {
     QCOMPARE(d.ok->geometry(), QRect(152, 448, 121, 33));
     for (int i = 0; i < 24; ++i)
         QVERIFY(grp->rect().contains(d.Eintrag(i)->geometry()));
+    // A screen reader reaches every item and the button by name.
+    QCOMPARE(test::Namenlos(d.dlg), QStringList());
+    QCOMPARE(test::Name(d.ok), QStringLiteral("OK"));
 }
 
 // clang-format off
@@ -95,6 +103,8 @@ void TstZonenauswahl::eintraege() {
     QFETCH(int, code);
     Dialog d;
     QCOMPARE(d.Eintrag(eintrag)->text(), text);
+    QCOMPARE(test::Name(d.Eintrag(eintrag)), text);
+    QCOMPARE(test::Rolle(d.Eintrag(eintrag)), QAccessible::RadioButton);
     bool amPlatz = false;
     const TForm::Ergebnis ergebnis = d.Oeffne([&] {
         const QRadioButton* oben = d.Eintrag(eintrag < 12 ? 0 : 12);
@@ -135,6 +145,61 @@ void TstZonenauswahl::okOderSchliessfeld() {
     QVERIFY(gezeigt);
     QVERIFY(gewandert);
     QCOMPARE(GewaehlteZone, 12);
+}
+
+void TstZonenauswahl::nurMitTastatur_data() {
+    using K = QList<Qt::Key>;
+    QTest::addColumn<int>("vorher"); // the item chosen when the dialog opens
+    QTest::addColumn<K>("tasten");
+    QTest::addColumn<int>("ergebnis"); // TForm::Ergebnis
+    QTest::addColumn<int>("zone");     // handed over, or KeineZone
+    QTest::addColumn<int>("auswahl");  // the item shown at the next opening
+    const int ok = int(TForm::Ergebnis::Ok), zu = int(TForm::Ergebnis::Keins);
+    // clang-format off
+    QTest::newRow("runter, runter, Enter") << 0  << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter} << ok << -2  << 2;
+    QTest::newRow("rechts, Tab, Leertaste")<< 0  << K{Qt::Key_Right, Qt::Key_Tab, Qt::Key_Space} << ok << 2   << 12;
+    QTest::newRow("vom gewählten weiter")  << 21 << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}<< ok << -30 << 23;
+    QTest::newRow("hoch, Escape")          << 21 << K{Qt::Key_Up, Qt::Key_Escape}                << zu << KeineZone << 20;
+    QTest::newRow("Tab, Enter auf OK")     << 5  << K{Qt::Key_Tab, Qt::Key_Return}               << ok << -5  << 5;
+    // clang-format on
+}
+
+// The dialog by keys alone: it opens with the focus on the item shown, the arrow keys
+// choose, Tab goes between the items and OK, Enter or Space on OK hands the choice over,
+// Escape closes as the close box does and hands nothing over.
+void TstZonenauswahl::nurMitTastatur() {
+    QFETCH(int, vorher);
+    QFETCH(QList<Qt::Key>, tasten);
+    Dialog d;
+    ZonenAuswahl = ZonenCode(vorher);
+    QString fokus;
+    QStringList folge;
+    const TForm::Ergebnis ergebnis = d.Oeffne([&] {
+        d.dlg.activateWindow();
+        if (!QTest::qWaitForWindowActive(&d.dlg)) return;
+        fokus = QApplication::focusWidget()->objectName();
+        folge = test::Tabfolge(d.dlg);
+        for (Qt::Key taste : tasten)
+            test::Taste(taste);
+    });
+    QCOMPARE(fokus, QStringLiteral("grpAuswahl_%1").arg(vorher));
+    QCOMPARE(folge, (QStringList{fokus, "btnOk"}));
+    QTEST(int(ergebnis), "ergebnis");
+    QTEST(GewaehlteZone, "zone");
+    QFETCH(int, auswahl);
+    QCOMPARE(ZonenAuswahl, ZonenCode(auswahl));
+}
+
+// At 200 % the frame round the items, one pixel at 1:1, is two sharp device pixels; the
+// items are written at the full resolution.
+void TstZonenauswahl::scharfBeiDoppelterAufloesung() {
+    Dialog d;
+    d.dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.dlg));
+    const QString fehler =
+        test::DoppeltScharf(*d.dlg.Client(), QRect(8, 40, 409, 380),
+                            test::Strichprobe{{9, 200}, Qt::Horizontal, QColor(215, 215, 215), 1});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstZonenauswahl)
