@@ -378,9 +378,8 @@ void TfrmMuster::btnWiederholungClick() {
                Textfarbe::Rotbraun);
 }
 
-// The colour of a sentence; "enum" names the type, as the platform's function of the same
-// name (the colour of a widget's text) hides it.
-QColor TfrmMuster::Ton(enum Textfarbe farbe) const {
+// The colour of a sentence.
+QColor TfrmMuster::Ton(Textfarbe farbe) const {
     switch (farbe) {
     case Textfarbe::Schwarz:
         return Schwarz;
@@ -394,7 +393,7 @@ QColor TfrmMuster::Ton(enum Textfarbe farbe) const {
     return Navy;
 }
 
-void TfrmMuster::Erklaerung(const QString& text, enum Textfarbe farbe) {
+void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
     // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
     Anzeigen(ui->lbltxt, text, Ton(farbe), !text.isEmpty());
 }
