@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <vector>
 
 class QPainter;
 
@@ -20,6 +21,17 @@ float ZeitachseX(Zeitachsenart art, int stunden, int minuten, bool folgetag = fa
 // ending at the right edge.
 void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilung,
                    float haupt = 6);
+
+// The hour labels of a time line from the left, as DrawZeitachse writes them: centred on
+// x, or ending there (the last, "24 Uhr").
+struct Achsenlabel {
+    QString text;
+    float x = 0;
+    bool rechtsbuendig = false;
+};
+std::vector<Achsenlabel> Achsenbeschriftung(Zeitachsenart art, float haupt = 6);
+// The time line as a screen reader reads it: "Zeitleiste: 0 Uhr, 6 Uhr, ..., 24 Uhr".
+QString Zeitleistentext(Zeitachsenart art, float haupt = 6);
 
 // A time mark for h:m at x on the axis at height a: the clock six units above the axis,
 // an arrow in farbe from under the clock down onto the axis, the time above the clock in

@@ -1,6 +1,7 @@
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 
 #include "core/GlobaleU.h"
+#include "core/LesefolgeU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
@@ -110,20 +111,10 @@ public:
 
     // The rows from top to bottom, each read from left to right.
     QStringList Zeilen() const {
-        std::vector<const Stueck*> gelesen;
+        std::vector<Lesestueck> gelesen;
         for (const Stueck& s : stuecke)
-            if (!s.gelesen.isEmpty()) gelesen.push_back(&s);
-        std::stable_sort(gelesen.begin(), gelesen.end(), [](const Stueck* a, const Stueck* b) {
-            return a->zeile != b->zeile ? a->zeile > b->zeile : a->x < b->x;
-        });
-        QStringList zeilen;
-        for (std::size_t i = 0; i < gelesen.size(); ++i) {
-            if (i > 0 && gelesen[i]->zeile == gelesen[i - 1]->zeile)
-                zeilen.last() += u' ' + gelesen[i]->gelesen;
-            else
-                zeilen << gelesen[i]->gelesen;
-        }
-        return zeilen;
+            gelesen.push_back({s.x, s.zeile, s.gelesen});
+        return Lesefolge(std::move(gelesen));
     }
 
 private:
