@@ -21,10 +21,8 @@ constexpr float UhrAbstand = 6.0f; // the clock's centre above the axis
 constexpr float UhrRadius = 2.0f;
 constexpr int UhrZiffern = 8;
 constexpr float PfeilAnfang = 4.0f; // the mark's arrow starts under the clock
-constexpr float TextAbstand = 9.5f;
 constexpr float LotLaenge = 3.0f;
 constexpr float PfeilTiefe = 2.2f; // the travel-time arrow under the axis
-constexpr float PfeilTextTiefe = 2.5f;
 
 QString Uhr(int stunden) {
     return QString::number(stunden) + QStringLiteral(" Uhr");
@@ -94,7 +92,7 @@ void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minu
                      minuten, x, uhrY, UhrRadius);
     DrawArrowV(canvas, 3, farbe, x, hoehe + hub + PfeilAnfang, hoehe, 'U');
     TextCentre(canvas, text.isEmpty() ? Uhrzeittext(stunden, minuten) : text, x,
-               hoehe + hub + TextAbstand, farbe, ZeitachseSchrift, true);
+               hoehe + hub + ZeitmarkeTextAbstand, farbe, ZeitachseSchrift, true);
     DrawLotlinie(canvas, x, hoehe, hoehe - LotLaenge);
 }
 
@@ -105,7 +103,7 @@ void DrawLotlinie(QPainter& canvas, float x, float von, float bis) {
 void DrawFahrzeitpfeil(QPainter& canvas, float hoehe, float x1, float x2, const QString& text) {
     DrawArrowH(canvas, 3, blau, x1, x2, hoehe - PfeilTiefe, 'B');
     if (!text.isEmpty())
-        TextCentre(canvas, text, (x1 + x2) / 2, hoehe - PfeilTextTiefe, blau, ZeitachseSchrift,
+        TextCentre(canvas, text, (x1 + x2) / 2, hoehe - FahrzeitTextTiefe, blau, ZeitachseSchrift,
                    true);
 }
 

@@ -48,6 +48,10 @@ void DrawLotlinie(QPainter& canvas, float x, float von, float bis);
 // height a, and its text (none if empty) centred under it.
 void DrawFahrzeitpfeil(QPainter& canvas, float hoehe, float x1, float x2, const QString& text);
 
+// Where a mark's time stands above the axis, and the travel time's text below it.
+inline constexpr float ZeitmarkeTextAbstand = 9.5f;
+inline constexpr float FahrzeitTextTiefe = 2.5f;
+
 // The size of every text of a time line, in points.
 inline constexpr int ZeitachseSchrift = 12;
 
