@@ -15,8 +15,9 @@ struct Lesestueck {
 };
 
 // The texts of a drawing in reading order: the rows from the top down, each from left to
-// right, the texts of one row joined by a blank into one line. Texts that say nothing are
+// right, the texts of one row joined by trenner into one line. Texts that say nothing are
 // left out; texts at the same place keep the order they were given in.
-QStringList Lesefolge(std::vector<Lesestueck> stuecke);
+QStringList Lesefolge(std::vector<Lesestueck> stuecke,
+                      const QString& trenner = QStringLiteral(" "));
 
 } // namespace kalmiro

@@ -254,7 +254,7 @@ QString TfrmZugverkehr::Vorgelesen() const {
         texte.push_back({GesuchtX(), EingabeY(false),
                          QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
                              QStringLiteral(", falsch")});
-    return Lesefolge(std::move(texte)).join(u'\n');
+    return Lesefolge(std::move(texte), QStringLiteral(", ")).join(u'\n');
 }
 
 } // namespace kalmiro
