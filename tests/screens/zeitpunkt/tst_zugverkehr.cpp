@@ -579,21 +579,16 @@ void TstZugverkehr::serieNurMitTastatur() {
     QCOMPARE(z.text("lblDurchgang"), QStringLiteral("1 / 2"));
     QVERIFY(z.feld()->hasFocus());
 
-    const auto antworte = [](const QString& text) {
-        Taste(Qt::Key_A, Qt::ControlModifier);
-        Taste(Qt::Key_Backspace);
-        test::Antworte(text);
-    };
-    antworte(QStringLiteral("13:52"));
-    antworte(QStringLiteral("13:25"));
+    AntworteNeu(QStringLiteral("13:52"));
+    AntworteNeu(QStringLiteral("13:25"));
     QVERIFY(z.knopf("btnWeiter")->hasFocus());
     Taste(Qt::Key_Return);
     QCOMPARE(Name(z.label("lblDurchgang")), QStringLiteral("Durchgang: 2 von 2"));
     QCOMPARE(Name(QApplication::focusWidget()), QStringLiteral("Fahrzeit"));
     Tippe(QStringLiteral("7h 05"));
     z.Tour(QStringLiteral("zug_tastatur"));
-    antworte(QStringLiteral("7h 50min"));
-    antworte(QStringLiteral("7h 50min"));
+    AntworteNeu(QStringLiteral("7h 50min"));
+    AntworteNeu(QStringLiteral("7h 50min"));
     QCOMPARE(protokoll.ansagen,
              (QStringList{Falsch1, Zweiter, Falsch1, WiederFalsch(QStringLiteral("7h  05min "))}));
     QVERIFY(z.knopf("btnAuswertung")->hasFocus());
