@@ -174,8 +174,6 @@ void TstZugaufgaben::vorgelesen_data() {
                                      << 22 << QStringList{"Frankreich: TGV PSE", "Max. erreichte Geschwindigkeit: 380,4 km/h", "Höchste zulässige Geschwindigkeit: 300 km/h", "Fahrplanmäßige Höchstgeschwindigkeit: 270 km/h – 300 km/h"};
     QTest::newRow("Nacht, Ankunft")  << 5 << QList<int>{9, 30, 7, 45}  << "Geg.: Abfahrt 9:30, Fahrzeit 22h 15min, Ges.: Ankunft, Fahrt über Nacht"
                                      << 51 << QStringList{"Österreich: Railjet (Modell)", "Max. erreichte Geschwindigkeit:", "Höchste zulässige Geschwindigkeit: 230 km/h", "Fahrplanmäßige Höchstgeschwindigkeit: 230 km/h"};
-    QTest::newRow("Abfahrt")         << 3 << QList<int>{1, 5, 7, 6}    << "Geg.: Ankunft 7:06, Fahrzeit 6h 01min, Ges.: Abfahrt, Fahrt an einem Tag"
-                                     << 1 << QStringList{"Belgien: TGV-PSE", "Max. erreichte Geschwindigkeit: 380,4 km/h", "Höchste zulässige Geschwindigkeit: 300 km/h", "Fahrplanmäßige Höchstgeschwindigkeit: 270 km/h – 300 km/h"};
 }
 // clang-format on
 

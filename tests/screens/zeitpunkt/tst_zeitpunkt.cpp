@@ -467,9 +467,6 @@ void TstZeitpunkt::zugang_data() {
     QTest::newRow("1, geborgt") << 1 << QList<int>{9, 40, 17, 25} << 4
         << QStringList{"1.Beispiel", "Geg.: Abfahrt, Ankunft", "Ges.: Fahrzeit", "Abfahrt 9:40, Ankunft 17:25", tag, "Fahrzeit 7h 45min",
                        "16h 85min", "minus 9h 40min", "7h 45min"};
-    QTest::newRow("4, Tage")    << 4 << QList<int>{20, 35, 5, 10} << 3
-        << QStringList{"4.Beispiel", "Geg.: Abfahrt, Ankunft", "Ges.: Fahrzeit", "Abfahrt 20:35, Ankunft 5:10", "1.Tag, 2.Tag", tage, "Fahrzeit ?",
-                       "1.Art", "23h 60min", "minus 20h 35min", "3h 25min", "plus 5h 10min"};
     QTest::newRow("5, getragen")<< 5 << QList<int>{20, 35, 5, 10} << 5
         << QStringList{"5.Beispiel", "Geg.: Abfahrt, Fahrzeit", "Ges.: Ankunft", "Abfahrt 20:35, Ankunft 5:10", "1.Tag", tage, "Abfahrtszeit, Fahrzeit 8h 35min",
                        "20h 35min", "plus 8h 35min", "29h 10min", "minus 24h 00min", "5h 10min"};
