@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <iterator>
 
 namespace kalmiro {
 
@@ -371,6 +373,42 @@ QString FahrzeitSatz(int stunden, int minuten) {
            ZweiStellig(minuten) + QStringLiteral("min");
 }
 
+QStringList Rechnungstexte(const Zeitstand& stand) {
+    std::vector<float> basen;
+    for (const Rechenzeile& z : stand.zeilen)
+        if (std::none_of(basen.begin(), basen.end(), [&](float b) { return Gleich(b, z.basis); }))
+            basen.push_back(z.basis);
+    std::sort(basen.begin(), basen.end());
+    std::vector<Rechentitel> titel = stand.titel;
+    std::stable_sort(titel.begin(), titel.end(),
+                     [](const Rechentitel& a, const Rechentitel& b) { return a.x < b.x; });
+
+    QStringList texte;
+    auto naechsterTitel = titel.cbegin();
+    for (const float basis : basen) {
+        for (; naechsterTitel != titel.cend() && naechsterTitel->x < basis; ++naechsterTitel)
+            texte << naechsterTitel->text;
+        std::vector<Rechenzeile> zeilen;
+        std::copy_if(stand.zeilen.begin(), stand.zeilen.end(), std::back_inserter(zeilen),
+                     [&](const Rechenzeile& z) { return Gleich(z.basis, basis); });
+        std::stable_sort(zeilen.begin(), zeilen.end(),
+                         [](const Rechenzeile& a, const Rechenzeile& b) { return a.y > b.y; });
+        for (const Rechenzeile& z : zeilen) {
+            const auto zeichen = std::find_if(
+                stand.zeichen.begin(), stand.zeichen.end(),
+                [&](const Rechenzeichen& r) { return Gleich(r.basis, basis) && Gleich(r.y, z.y); });
+            QString text = z.StundenText() + u' ' + z.MinutenText();
+            if (zeichen != stand.zeichen.end())
+                text.prepend(zeichen->art == Rechenart::Plus ? QStringLiteral("plus ")
+                                                             : QStringLiteral("minus "));
+            texte << text;
+        }
+    }
+    for (; naechsterTitel != titel.cend(); ++naechsterTitel)
+        texte << naechsterTitel->text;
+    return texte;
+}
+
 std::array<Uhrzeit, 4> NeueZeitpunkte() {
     static constexpr std::array<std::pair<int, int>, 4> stunden{{{1, 3}, {6, 4}, {12, 4}, {20, 4}}};
     std::array<Uhrzeit, 4> z;
@@ -387,11 +425,31 @@ QString Dauertext(Uhrzeit von, Uhrzeit bis) {
     return QString::number(h) + QStringLiteral("h ") + QString::number(m) + QStringLiteral("min");
 }
 
-QString Schreibweisen(Uhrzeit zeit) {
+namespace {
+
+// The three notations, the third with its minutes raised as hochgestellt writes them.
+QString Schreibweisen(Uhrzeit zeit, const QString& trenner,
+                      const std::function<QString(const QString&)>& hochgestellt) {
     const QString h = QString::number(zeit.stunden);
     const QString mm = ZweiStellig(zeit.minuten);
-    return h + u':' + mm + QStringLiteral("   ") + h + u'.' + mm + QStringLiteral("   ") + h +
-           u'^' + mm[0] + u'^' + mm[1];
+    return h + u':' + mm + trenner + h + u'.' + mm + trenner + h + hochgestellt(mm);
+}
+
+} // namespace
+
+QString Schreibweisen(Uhrzeit zeit) {
+    // '^' raises the character after it.
+    return Schreibweisen(zeit, QStringLiteral("   "), [](const QString& mm) {
+        QString markiert;
+        for (QChar c : mm)
+            markiert += u'^' + c;
+        return markiert;
+    });
+}
+
+QString SchreibweisenGelesen(Uhrzeit zeit) {
+    return Schreibweisen(zeit, QStringLiteral(", "),
+                         [](const QString& mm) { return QStringLiteral(" hochgestellt ") + mm; });
 }
 
 } // namespace kalmiro

@@ -4,6 +4,7 @@
 #include "core/ZugaufgabenU.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -75,6 +76,11 @@ struct Zeitstand {
     friend bool operator==(const Zeitstand&, const Zeitstand&) = default;
 };
 
+// The written computations as a screen reader reads them: block by block from the left,
+// a heading before the first block right of it, each block's rows from the top, a row
+// with its sign in front ("minus 20h 35min").
+QStringList Rechnungstexte(const Zeitstand& stand);
+
 // One straight leg of a borrow or carry label.
 struct Zeitstrecke {
     float x = 0; // where the label's right end arrives
@@ -122,5 +128,7 @@ std::array<Uhrzeit, 4> NeueZeitpunkte();
 QString Dauertext(Uhrzeit von, Uhrzeit bis);
 // The three ways to write a point in time, "^" raising the next digit: "7:05   7.05   7^0^5".
 QString Schreibweisen(Uhrzeit zeit);
+// The same as a screen reader reads them: "7:05, 7.05, 7 hochgestellt 05".
+QString SchreibweisenGelesen(Uhrzeit zeit);
 
 } // namespace kalmiro

@@ -109,6 +109,36 @@ const QString& GesuchtText(int gesucht) {
     return texte[static_cast<std::size_t>(std::clamp(gesucht, 1, 3) - 1)];
 }
 
+const QString& GesuchteZeit(int gesucht) {
+    static const std::array<QString, 3> namen{
+        QStringLiteral("Fahrzeit"), QStringLiteral("Ankunftszeit"), QStringLiteral("Abfahrtszeit")};
+    return namen[static_cast<std::size_t>(std::clamp(gesucht, 1, 3) - 1)];
+}
+
+QString Zugaufgabentext(const TZugaufgabe& a) {
+    const QString abfahrt =
+        QStringLiteral("Abfahrt ") + Uhrzeittext(a.AbfahrtStunde, a.AbfahrtMinute);
+    const QString ankunft =
+        QStringLiteral("Ankunft ") + Uhrzeittext(a.AnkunftStunde, a.AnkunftMinute);
+    const QString fahrzeit =
+        QStringLiteral("Fahrzeit ") + Zeitdauertext(a.FahrzeitStunden, a.FahrzeitMinuten);
+    QString gegeben;
+    switch (a.Gesucht()) {
+    case FahrzeitGesucht:
+        gegeben = abfahrt + QStringLiteral(", ") + ankunft;
+        break;
+    case AnkunftGesucht:
+        gegeben = abfahrt + QStringLiteral(", ") + fahrzeit;
+        break;
+    default:
+        gegeben = ankunft + QStringLiteral(", ") + fahrzeit;
+        break;
+    }
+    return QStringLiteral("Geg.: ") + gegeben + QStringLiteral(", ") + GesuchtText(a.Gesucht()) +
+           (a.UeberNacht() ? QStringLiteral(", Fahrt über Nacht")
+                           : QStringLiteral(", Fahrt an einem Tag"));
+}
+
 int AufgabenartWaehlen() {
     const int v = Random(100) + 1;
     const auto art = std::lower_bound(ArtGrenzen.begin(), ArtGrenzen.end(), v);
@@ -169,6 +199,13 @@ std::array<QString, 3> Geschwindigkeitszeilen(const TZugdaten& zug) {
     if (!zug.Wert1.isEmpty()) erste += QStringLiteral(" ") + zug.Wert1;
     return {erste, QStringLiteral("Höchste zulässige Geschwindigkeit: ") + zug.Wert2,
             QStringLiteral("Fahrplanmäßige Höchstgeschwindigkeit: ") + zug.Wert3};
+}
+
+QStringList Zugdatentexte(const TZugdaten& zug) {
+    QStringList texte{ZeichenEntfernen(zug.Ueberschrift, u'#')};
+    for (const QString& zeile : Geschwindigkeitszeilen(zug))
+        texte << ZeichenEntfernen(zeile, u'#');
+    return texte;
 }
 
 } // namespace kalmiro

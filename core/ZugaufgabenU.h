@@ -3,6 +3,7 @@
 #include "core/ZeiteingabeU.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace kalmiro {
@@ -36,6 +37,13 @@ struct TZugaufgabe {
 const QString& GegebenText(int gesucht);
 const QString& GesuchtText(int gesucht);
 
+// What is sought as its entry field is named: "Fahrzeit", "Ankunftszeit", "Abfahrtszeit".
+const QString& GesuchteZeit(int gesucht);
+// The task as a screen reader reads it beside its field: the two given times, what is
+// sought and whether the journey runs overnight, as in "Geg.: Abfahrt 7:40, Fahrzeit
+// 5h 45min, Ges.: Ankunft, Fahrt an einem Tag".
+QString Zugaufgabentext(const TZugaufgabe& a);
+
 // The kind of the next task: 10 % each within one day, 23, 23 and 24 % overnight.
 int AufgabenartWaehlen();
 
@@ -65,5 +73,7 @@ const TZugdaten& Zug(int nummer);
 
 // The three speed lines of a train as they are drawn.
 std::array<QString, 3> Geschwindigkeitszeilen(const TZugdaten& zug);
+// The heading and the three speed lines as they are read, without their colour marks.
+QStringList Zugdatentexte(const TZugdaten& zug);
 
 } // namespace kalmiro

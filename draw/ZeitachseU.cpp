@@ -7,6 +7,7 @@
 #include "draw/SchriftU.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <cmath>
 
 namespace kalmiro {
@@ -20,10 +21,8 @@ constexpr float UhrAbstand = 6.0f; // the clock's centre above the axis
 constexpr float UhrRadius = 2.0f;
 constexpr int UhrZiffern = 8;
 constexpr float PfeilAnfang = 4.0f; // the mark's arrow starts under the clock
-constexpr float TextAbstand = 9.5f;
 constexpr float LotLaenge = 3.0f;
 constexpr float PfeilTiefe = 2.2f; // the travel-time arrow under the axis
-constexpr float PfeilTextTiefe = 2.5f;
 
 QString Uhr(int stunden) {
     return QString::number(stunden) + QStringLiteral(" Uhr");
@@ -50,22 +49,38 @@ void DrawZeitachse(QPainter& canvas, Zeitachsenart art, float hoehe, float teilu
                 DrawLine(canvas, 1, schwarz, x, hoehe - 0.3f, x, hoehe + 0.3f, 1);
         }
     }
+    const float y = hoehe - 1;
+    for (const Achsenlabel& l : Achsenbeschriftung(art, haupt)) {
+        if (l.rechtsbuendig)
+            TextRight(canvas, l.text, l.x, y, blau, ZeitachseSchrift, true);
+        else
+            TextCentre(canvas, l.text, l.x, y, blau, ZeitachseSchrift, true);
+    }
+}
+
+std::vector<Achsenlabel> Achsenbeschriftung(Zeitachsenart art, float haupt) {
     // Two units an hour on one day, one on two, where midnight between the days is both
     // 24 and 0 Uhr.
-    const float y = hoehe - 1;
+    std::vector<Achsenlabel> labels;
     const bool einTag = art == Zeitachsenart::EinTag;
-    const int labels = static_cast<int>(std::lround(2 * Rand / haupt));
-    for (int k = 0; k < labels; ++k) {
+    const int anzahl = haupt > 0 ? static_cast<int>(std::lround(2 * Rand / haupt)) : 0;
+    for (int k = 0; k < anzahl; ++k) {
         const float x = -Rand + haupt * static_cast<float>(k);
         const int einheiten = static_cast<int>(std::lround(x + Rand));
         if (!einTag && einheiten == 24)
-            TextCentre(canvas, QStringLiteral("24 Uhr = 0 Uhr"), -0.2f, y, blau, ZeitachseSchrift,
-                       true);
+            labels.push_back({QStringLiteral("24 Uhr = 0 Uhr"), -0.2f, false});
         else
-            TextCentre(canvas, Uhr(einTag ? einheiten / 2 : einheiten % 24), x, y, blau,
-                       ZeitachseSchrift, true);
+            labels.push_back({Uhr(einTag ? einheiten / 2 : einheiten % 24), x, false});
     }
-    TextRight(canvas, Uhr(24), Rand + 1, y, blau, ZeitachseSchrift, true);
+    labels.push_back({Uhr(24), Rand + 1, true});
+    return labels;
+}
+
+QString Zeitleistentext(Zeitachsenart art, float haupt) {
+    QStringList texte;
+    for (const Achsenlabel& l : Achsenbeschriftung(art, haupt))
+        texte << l.text;
+    return QStringLiteral("Zeitleiste: ") + texte.join(QStringLiteral(", "));
 }
 
 void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minuten,
@@ -77,7 +92,7 @@ void DrawZeitmarke(QPainter& canvas, float x, float hoehe, int stunden, int minu
                      minuten, x, uhrY, UhrRadius);
     DrawArrowV(canvas, 3, farbe, x, hoehe + hub + PfeilAnfang, hoehe, 'U');
     TextCentre(canvas, text.isEmpty() ? Uhrzeittext(stunden, minuten) : text, x,
-               hoehe + hub + TextAbstand, farbe, ZeitachseSchrift, true);
+               hoehe + hub + ZeitmarkeTextAbstand, farbe, ZeitachseSchrift, true);
     DrawLotlinie(canvas, x, hoehe, hoehe - LotLaenge);
 }
 
@@ -88,7 +103,7 @@ void DrawLotlinie(QPainter& canvas, float x, float von, float bis) {
 void DrawFahrzeitpfeil(QPainter& canvas, float hoehe, float x1, float x2, const QString& text) {
     DrawArrowH(canvas, 3, blau, x1, x2, hoehe - PfeilTiefe, 'B');
     if (!text.isEmpty())
-        TextCentre(canvas, text, (x1 + x2) / 2, hoehe - PfeilTextTiefe, blau, ZeitachseSchrift,
+        TextCentre(canvas, text, (x1 + x2) / 2, hoehe - FahrzeitTextTiefe, blau, ZeitachseSchrift,
                    true);
 }
 

@@ -7,7 +7,7 @@
 
 namespace kalmiro {
 
-void Textfarbe(QWidget* w, const QColor& farbe) {
+void Schriftfarbe(QWidget* w, const QColor& farbe) {
     if (!w) return;
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, farbe);
@@ -16,7 +16,7 @@ void Textfarbe(QWidget* w, const QColor& farbe) {
 
 void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen) {
     if (!anzeige) return;
-    Textfarbe(anzeige, farbe);
+    Schriftfarbe(anzeige, farbe);
     anzeige->setText(Zeilenumbrueche(text));
     if (ansagen) Ansagen(anzeige, anzeige->text());
 }

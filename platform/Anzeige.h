@@ -9,7 +9,7 @@ class QWidget;
 namespace kalmiro {
 
 // The colour a label or group box writes its text in.
-void Textfarbe(QWidget* w, const QColor& farbe);
+void Schriftfarbe(QWidget* w, const QColor& farbe);
 
 // The window's message label: the text ('\r' breaks its lines) in its colour. A verdict
 // (ansagen) is read out to a screen reader as well; an instruction that comes back with

@@ -118,10 +118,10 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
         connect(edt, &TEdit::Exit, this, [this, i] { edtExit(i); });
     }
 
-    Textfarbe(ui->grpDurchgang, marine);
-    Textfarbe(ui->grpVersuche, marine);
-    Textfarbe(ui->grpPunkte, kastanie);
-    Textfarbe(ui->pnlZeit, kastanie);
+    Schriftfarbe(ui->grpDurchgang, marine);
+    Schriftfarbe(ui->grpVersuche, marine);
+    Schriftfarbe(ui->grpPunkte, kastanie);
+    Schriftfarbe(ui->pnlZeit, kastanie);
 
     // What a screen reader reads: each field's task, the rows as drawn, the counters.
     for (int i = 1; i <= AnzahlAufgaben; ++i) {

@@ -1,6 +1,7 @@
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 
 #include "core/GlobaleU.h"
+#include "core/LesefolgeU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
@@ -110,20 +111,10 @@ public:
 
     // The rows from top to bottom, each read from left to right.
     QStringList Zeilen() const {
-        std::vector<const Stueck*> gelesen;
+        std::vector<Lesestueck> gelesen;
         for (const Stueck& s : stuecke)
-            if (!s.gelesen.isEmpty()) gelesen.push_back(&s);
-        std::stable_sort(gelesen.begin(), gelesen.end(), [](const Stueck* a, const Stueck* b) {
-            return a->zeile != b->zeile ? a->zeile > b->zeile : a->x < b->x;
-        });
-        QStringList zeilen;
-        for (std::size_t i = 0; i < gelesen.size(); ++i) {
-            if (i > 0 && gelesen[i]->zeile == gelesen[i - 1]->zeile)
-                zeilen.last() += u' ' + gelesen[i]->gelesen;
-            else
-                zeilen << gelesen[i]->gelesen;
-        }
-        return zeilen;
+            gelesen.push_back({s.x, s.zeile, s.gelesen});
+        return Lesefolge(std::move(gelesen));
     }
 
 private:
@@ -378,9 +369,8 @@ void TfrmMuster::btnWiederholungClick() {
                Textfarbe::Rotbraun);
 }
 
-// The colour of a sentence; "enum" names the type, as the platform's function of the same
-// name (the colour of a widget's text) hides it.
-QColor TfrmMuster::Ton(enum Textfarbe farbe) const {
+// The colour of a sentence.
+QColor TfrmMuster::Ton(Textfarbe farbe) const {
     switch (farbe) {
     case Textfarbe::Schwarz:
         return Schwarz;
@@ -394,7 +384,7 @@ QColor TfrmMuster::Ton(enum Textfarbe farbe) const {
     return Navy;
 }
 
-void TfrmMuster::Erklaerung(const QString& text, enum Textfarbe farbe) {
+void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
     // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
     Anzeigen(ui->lbltxt, text, Ton(farbe), !text.isEmpty());
 }

@@ -1,14 +1,17 @@
 #include "screens/zeitpunkt/ZeitpunktU.h"
 
 #include "core/GlobaleU.h"
+#include "core/LesefolgeU.h"
 #include "core/ZeiteingabeU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
 #include "draw/ZeitachseU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TPaintBox.h"
+#include "platform/Zugang.h"
 #include "ui_ZeitpunktU.h"
 
 #include <QPainter>
@@ -25,6 +28,19 @@ constexpr std::array<int, ZeitBeispiele> Itembeispiel{1, 4, 2, 5, 3, 6};
 
 const QColor Schwarz(0, 0, 0);
 const QColor Blau(0, 0, 255);
+
+// The heading of an example and its given and sought quantities, at the left edge.
+constexpr float KopfX = -24.0f;
+constexpr float BeispielY = 16.0f, GegebenY = 14.5f, GesuchtY = 13.5f;
+
+// The headings of the "Begriffe" page.
+const QString TitelZeitpunkte = QStringLiteral("Zeitpunkte");
+const QString TitelZeitdauer = QStringLiteral("Zeitdauer");
+const QString TitelSchreibweise = QStringLiteral("Schreibweise für Zeitpunkte");
+
+QString Beispieltitel(int art) {
+    return QString::number(art) + QStringLiteral(".Beispiel");
+}
 
 const QString Waehle =
     QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\rDu  kannst "
@@ -56,6 +72,20 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
     connect(ui->menSchlissen, &QAction::triggered, this, [this] { close(); });
+
+    // What a screen reader reads: the examples and steps by name, the drawing line by line.
+    for (int i = 0; i < ZeitBeispiele; ++i)
+        ui->grpBeispiele->Eintrag(i)->setAccessibleName(
+            QStringLiteral("Beispiel %1").arg(Itembeispiel[static_cast<std::size_t>(i)]));
+    for (int i = 1; i <= MaxZeitschritte; ++i)
+        Knopf(i)->setAccessibleName(QStringLiteral("Schritt %1").arg(i));
+    Beschreibe(
+        ui->pnt,
+        [this] {
+            return m_begriffe ? QStringLiteral("Zeitpunkte und Zeitdauer")
+                              : QStringLiteral("Skizze");
+        },
+        [this] { return Vorgelesen(); });
 }
 
 TfrmZeitpunkt::~TfrmZeitpunkt() = default;
@@ -81,6 +111,8 @@ void TfrmZeitpunkt::FormActivate() {
     ui->grpBeispiele->SetzeItemIndex(0);
     m_zeitpunkte = NeueZeitpunkte();
     NeuerAnfang();
+    // The arrow keys choose the example, Tab goes on to its first step.
+    if (!m_begriffe) ui->grpBeispiele->FokusAufAuswahl();
 }
 
 void TfrmZeitpunkt::BeispielWaehlen() {
@@ -119,6 +151,8 @@ void TfrmZeitpunkt::grpBeispieleClick() {
 
 void TfrmZeitpunkt::btnWiederholungClick() {
     if (m_begriffe || m_laeuft || m_schritt < static_cast<int>(m_schritte.size())) return;
+    // The keyboard comes back to the choice of the example.
+    if (focusWidget() == ui->btnWiederholung) ui->grpBeispiele->FokusAufAuswahl();
     NeuerAnfang();
 }
 
@@ -128,8 +162,14 @@ void TfrmZeitpunkt::btnClick(int nummer) {
     const int letzter = static_cast<int>(m_schritte.size());
     if (m_begriffe || m_laeuft || nummer != m_schritt + 1 || nummer > letzter) return;
     const Zeitschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
+    // The keyboard goes on with the steps: the button pressed lets go of the focus, and
+    // the one that comes next takes it once it can be pressed, before the sentence is read
+    // out, so that a screen reader naming the button does not cut the sentence short.
+    QPushButton* gedrueckt = Knopf(nummer);
+    const bool mitFokus = focusWidget() == gedrueckt;
+    if (mitFokus) gedrueckt->clearFocus();
     m_schritt = nummer;
-    Knopf(nummer)->setEnabled(false);
+    gedrueckt->setEnabled(false);
     ui->grpBeispiele->setEnabled(false);
     m_stand = schritt.stand;
     if (schritt.uebertrag) {
@@ -138,13 +178,15 @@ void TfrmZeitpunkt::btnClick(int nummer) {
         m_laeuft = false;
     }
     m_stand = schritt.ende;
-    Erklaerung(schritt.text, schritt.farbe);
+    QPushButton* naechster = nummer == letzter ? ui->btnWiederholung : Knopf(nummer + 1);
     if (nummer == letzter) {
         ui->btnWiederholung->show();
         ui->grpBeispiele->setEnabled(true);
     } else {
-        Knopf(nummer + 1)->setEnabled(true);
+        naechster->setEnabled(true);
     }
+    if (mitFokus) naechster->setFocus(Qt::OtherFocusReason);
+    Erklaerung(schritt.text, schritt.farbe);
     ui->pnt->update();
 }
 
@@ -173,7 +215,8 @@ bool TfrmZeitpunkt::Gleite(const Zeituebertrag& u, const Zeitstand& ende) {
 }
 
 void TfrmZeitpunkt::Erklaerung(const QString& text, Zeittinte tinte) {
-    ZeigeText(*ui->lbltxt, text, Ton(tinte));
+    // Each sentence is read out as it comes; the terms page has none to read.
+    Anzeigen(ui->lbltxt, text, Ton(tinte), !m_begriffe && !text.isEmpty());
 }
 
 void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
@@ -183,11 +226,11 @@ void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
         return;
     }
     if (m_schritt < 1) return;
-    TextLeft(canvas, QString::number(m_beispiel.Aufgabenart) + QStringLiteral(".Beispiel"), -24, 16,
-             Ton(Zeittinte::Braun), Rechenschrift, true);
-    TextLeft(canvas, GegebenText(m_beispiel.Gesucht()), -24, 14.5f, Schwarz, ZeitachseSchrift,
+    TextLeft(canvas, Beispieltitel(m_beispiel.Aufgabenart), KopfX, BeispielY, Ton(Zeittinte::Braun),
+             Rechenschrift, true);
+    TextLeft(canvas, GegebenText(m_beispiel.Gesucht()), KopfX, GegebenY, Schwarz, ZeitachseSchrift,
              true);
-    TextLeft(canvas, GesuchtText(m_beispiel.Gesucht()), -24, 13.5f, Schwarz, ZeitachseSchrift,
+    TextLeft(canvas, GesuchtText(m_beispiel.Gesucht()), KopfX, GesuchtY, Schwarz, ZeitachseSchrift,
              true);
     ZeitleisteZeichnen(canvas);
     RechnungZeichnen(canvas);
@@ -208,7 +251,7 @@ void TfrmZeitpunkt::BegriffeZeichnen(QPainter& canvas) const {
         TextLeft(canvas, Schreibweisen(z), -24 + 12 * static_cast<float>(i), -14, pink,
                  Rechenschrift, true);
     }
-    TextCentre(canvas, QStringLiteral("Zeitpunkte"), 0, 17, pink, Titelschrift, true);
+    TextCentre(canvas, TitelZeitpunkte, 0, 17, pink, Titelschrift, true);
 
     // The durations between the first two and the last two points.
     for (std::size_t p = 0; p < 2; ++p) {
@@ -219,38 +262,45 @@ void TfrmZeitpunkt::BegriffeZeichnen(QPainter& canvas) const {
                    Blau, ZeitachseSchrift, true);
         DrawLine(canvas, 3, Blau, p == 0 ? -1.0f : 1.0f, -9.5f, mitte, -3.3f, 1);
     }
-    TextCentre(canvas, QStringLiteral("Zeitdauer"), 0, -10, Blau, Titelschrift, true);
-    TextLeft(canvas, QStringLiteral("Schreibweise für Zeitpunkte"), -24, -12, Schwarz,
-             Rechenschrift, true);
+    TextCentre(canvas, TitelZeitdauer, 0, -10, Blau, Titelschrift, true);
+    TextLeft(canvas, TitelSchreibweise, -24, -12, Schwarz, Rechenschrift, true);
 }
 
-void TfrmZeitpunkt::ZeitleisteZeichnen(QPainter& canvas) const {
+Zeitachsenart TfrmZeitpunkt::Achsenart() const {
+    return m_beispiel.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
+}
+
+float TfrmZeitpunkt::Achsenhoehe() const {
+    return m_beispiel.UeberNacht() ? 3.0f : 2.0f;
+}
+
+float TfrmZeitpunkt::AbfahrtX() const {
+    return ZeitachseX(Achsenart(), m_beispiel.AbfahrtStunde, m_beispiel.AbfahrtMinute);
+}
+
+float TfrmZeitpunkt::AnkunftX() const {
+    return ZeitachseX(Achsenart(), m_beispiel.AnkunftStunde, m_beispiel.AnkunftMinute, true);
+}
+
+std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
+    using Art = Zeitleistenteil::Art;
     const TZugaufgabe& a = m_beispiel;
-    const bool nacht = a.UeberNacht();
-    const Zeitachsenart art = nacht ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
-    const float achse = nacht ? 3 : 2;
-    const float ab = ZeitachseX(art, a.AbfahrtStunde, a.AbfahrtMinute);
-    const float an = ZeitachseX(art, a.AnkunftStunde, a.AnkunftMinute, true);
-    const QColor pink = Ton(Zeittinte::Pink);
+    const float ab = AbfahrtX(), an = AnkunftX();
     const int s = m_schritt;
+    std::vector<Zeitleistenteil> teile;
     const auto abfahrt = [&] {
-        DrawZeitmarke(canvas, ab, achse, a.AbfahrtStunde, a.AbfahrtMinute, pink);
+        teile.push_back({Art::Marke, ab, 0, 0, a.AbfahrtStunde, a.AbfahrtMinute, Zeittinte::Pink,
+                         QStringLiteral("Abfahrt")});
     };
     const auto ankunft = [&] {
-        DrawZeitmarke(canvas, an, achse, a.AnkunftStunde, a.AnkunftMinute, pink);
+        teile.push_back({Art::Marke, an, 0, 0, a.AnkunftStunde, a.AnkunftMinute, Zeittinte::Pink,
+                         QStringLiteral("Ankunft")});
     };
-    const auto lote = [&] {
-        DrawLotlinie(canvas, ab, achse, achse - 3);
-        DrawLotlinie(canvas, an, achse, achse - 3);
+    const auto lote = [&] { teile.push_back({.art = Art::Lote, .x = ab, .bis = an}); };
+    const auto pfeil = [&](float x1, float x2, float y, Zeittinte tinte, const QString& text = {},
+                           float textX = 0, float textY = 0) {
+        teile.push_back({Art::Pfeil, x1, x2, y, 0, 0, tinte, text, textX, textY});
     };
-
-    DrawZeitachse(canvas, art, achse, 1);
-    // The result of example 1 stands a little closer under its arrow than the question.
-    const bool ergebnis1 = a.Aufgabenart == 1 && s >= 4;
-    DrawFahrzeitpfeil(canvas, achse, ab, an, ergebnis1 ? QString() : m_stand.fahrzeittext);
-    if (ergebnis1)
-        TextCentre(canvas, m_stand.fahrzeittext, (ab + an) / 2, achse - 2.3f, Blau,
-                   ZeitachseSchrift, true);
 
     switch (a.Aufgabenart) {
     case 1:
@@ -269,36 +319,64 @@ void TfrmZeitpunkt::ZeitleisteZeichnen(QPainter& canvas) const {
         abfahrt();
         ankunft();
         if (s >= 2 && s < 5)
-            Tagespfeil(canvas, ab, 0, 4, Zeittinte::Orange, QStringLiteral("1.Tag"), ab / 2, 5.2f);
+            pfeil(ab, 0, 4, Zeittinte::Orange, QStringLiteral("1.Tag"), ab / 2, 5.2f);
         if (s >= 3 && s < 5)
-            Tagespfeil(canvas, 0, an, 4, Zeittinte::Dunkelgruen, QStringLiteral("2.Tag"), an / 2,
-                       5.2f);
+            pfeil(0, an, 4, Zeittinte::Dunkelgruen, QStringLiteral("2.Tag"), an / 2, 5.2f);
         if (s >= 6 && s < 8)
-            Tagespfeil(canvas, -24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
-                       (an - 24) / 2, 5);
+            pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
+                  (an - 24) / 2, 5);
         if (s == 7)
-            Tagespfeil(canvas, -24, ab, 6, Zeittinte::Dunkelgruen, QStringLiteral("Abfahrtszeit"),
-                       (ab - 24) / 2, 5.9f);
+            pfeil(-24, ab, 6, Zeittinte::Dunkelgruen, QStringLiteral("Abfahrtszeit"), (ab - 24) / 2,
+                  5.9f);
         break;
     case 5:
         abfahrt();
         lote();
         if (s >= 2)
-            Tagespfeil(canvas, -24, ab, 0.8f, Zeittinte::Orange, QStringLiteral("Abfahrtszeit"),
-                       (ab - 24) / 2, 0.5f);
-        if (s >= 4)
-            Tagespfeil(canvas, -24, 0, 5, Zeittinte::Braun, QStringLiteral("1.Tag"), -12, 6.3f);
+            pfeil(-24, ab, 0.8f, Zeittinte::Orange, QStringLiteral("Abfahrtszeit"), (ab - 24) / 2,
+                  0.5f);
+        if (s >= 4) pfeil(-24, 0, 5, Zeittinte::Braun, QStringLiteral("1.Tag"), -12, 6.3f);
         if (s >= 5) ankunft();
         break;
     default:
         ankunft();
         lote();
-        if (s == 3 || s == 4) Tagespfeil(canvas, ab, 0, 4.5f, Zeittinte::Orange);
+        if (s == 3 || s == 4) pfeil(ab, 0, 4.5f, Zeittinte::Orange);
         if (s == 5 || s == 8) abfahrt();
         if (s == 6 || s == 7)
-            Tagespfeil(canvas, -24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
-                       (an - 24) / 2, 5);
+            pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
+                  (an - 24) / 2, 5);
         break;
+    }
+    return teile;
+}
+
+void TfrmZeitpunkt::ZeitleisteZeichnen(QPainter& canvas) const {
+    const TZugaufgabe& a = m_beispiel;
+    const float achse = Achsenhoehe();
+    const float ab = AbfahrtX(), an = AnkunftX();
+
+    DrawZeitachse(canvas, Achsenart(), achse, 1);
+    // The result of example 1 stands a little closer under its arrow than the question.
+    const bool ergebnis1 = a.Aufgabenart == 1 && m_schritt >= 4;
+    DrawFahrzeitpfeil(canvas, achse, ab, an, ergebnis1 ? QString() : m_stand.fahrzeittext);
+    if (ergebnis1)
+        TextCentre(canvas, m_stand.fahrzeittext, (ab + an) / 2, achse - 2.3f, Blau,
+                   ZeitachseSchrift, true);
+
+    for (const Zeitleistenteil& t : Zeitleiste()) {
+        switch (t.art) {
+        case Zeitleistenteil::Art::Marke:
+            DrawZeitmarke(canvas, t.x, achse, t.stunden, t.minuten, Ton(Zeittinte::Pink));
+            break;
+        case Zeitleistenteil::Art::Pfeil:
+            Tagespfeil(canvas, t.x, t.bis, t.y, t.tinte, t.text, t.textX, t.textY);
+            break;
+        case Zeitleistenteil::Art::Lote:
+            DrawLotlinie(canvas, t.x, achse, achse - 3);
+            DrawLotlinie(canvas, t.bis, achse, achse - 3);
+            break;
+        }
     }
 }
 
@@ -318,6 +396,52 @@ void TfrmZeitpunkt::RechnungZeichnen(QPainter& canvas) const {
             DrawLine(canvas, 3, Schwarz, b - 3, z.y - 0.55f, b - 2.5f, z.y - 0.55f, 1);
         DrawLine(canvas, 3, Schwarz, b - 2.4f, z.y - 1.3f, b + Minutenspalte, z.y - 1.3f, 1);
     }
+}
+
+QString TfrmZeitpunkt::Vorgelesen() const {
+    QStringList zeilen;
+    if (m_begriffe) {
+        // The page from the top: the points, the line, the durations, the notations.
+        const auto zeit = [this](std::size_t i) {
+            return Uhrzeittext(m_zeitpunkte[i].stunden, m_zeitpunkte[i].minuten);
+        };
+        zeilen << TitelZeitpunkte
+               << QStringList{zeit(0), zeit(1), zeit(2), zeit(3)}.join(QStringLiteral(", "))
+               << Zeitleistentext(Zeitachsenart::EinTag, 12);
+        for (std::size_t p = 0; p < 2; ++p)
+            zeilen << QStringLiteral("von %1 bis %2: %3")
+                          .arg(zeit(2 * p), zeit(2 * p + 1),
+                               Dauertext(m_zeitpunkte[2 * p], m_zeitpunkte[2 * p + 1]));
+        zeilen << TitelZeitdauer << TitelSchreibweise;
+        for (const Uhrzeit& z : m_zeitpunkte)
+            zeilen << SchreibweisenGelesen(z);
+        return zeilen.join(u'\n');
+    }
+    if (m_schritt < 1) return {};
+
+    // The heading and the time line by their places, the computations block by block.
+    const TZugaufgabe& a = m_beispiel;
+    const float achse = Achsenhoehe();
+    std::vector<Lesestueck> texte{{KopfX, BeispielY, Beispieltitel(a.Aufgabenart)},
+                                  {KopfX, GegebenY, GegebenText(a.Gesucht())},
+                                  {KopfX, GesuchtY, GesuchtText(a.Gesucht())},
+                                  {-24, achse - 1, Zeitleistentext(Achsenart())}};
+    for (const Zeitleistenteil& t : Zeitleiste()) {
+        if (t.art == Zeitleistenteil::Art::Marke)
+            texte.push_back({t.x, achse + ZeitmarkeTextAbstand,
+                             t.text + u' ' + Uhrzeittext(t.stunden, t.minuten)});
+        else if (t.art == Zeitleistenteil::Art::Pfeil)
+            texte.push_back({t.textX, t.textY, t.text});
+    }
+    const QString& fahrzeit = m_stand.fahrzeittext;
+    texte.push_back({(AbfahrtX() + AnkunftX()) / 2, achse - FahrzeitTextTiefe,
+                     fahrzeit.startsWith(QStringLiteral("Fahrzeit"))
+                         ? fahrzeit
+                         : QStringLiteral("Fahrzeit ") + fahrzeit});
+    zeilen << Lesefolge(std::move(texte), QStringLiteral(", ")) << Rechnungstexte(m_stand);
+    if (m_label.sichtbar && !m_label.text.isEmpty())
+        zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    return zeilen.join(u'\n');
 }
 
 } // namespace kalmiro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ZeitpunktschritteU.h"
+#include "draw/ZeitachseU.h"
 #include "platform/TForm.h"
 #include "platform/WanderlabelU.h"
 #include "screens/Fenster.h"
@@ -49,9 +50,31 @@ private:
     void Erklaerung(const QString& text, Zeittinte tinte);
     QPushButton* Knopf(int nummer) const;
 
+    // A piece of an example's time line beside the axis and the travel time, in the order
+    // it is drawn: a time mark, a double arrow over a part of the journey with its name,
+    // or the drop lines under both times.
+    struct Zeitleistenteil {
+        enum class Art { Marke, Pfeil, Lote };
+        Art art = Art::Marke;
+        float x = 0;                  // the mark; the arrow's start; the departure's drop line
+        float bis = 0;                // the arrow's end; the arrival's drop line
+        float y = 0;                  // the arrow's height
+        int stunden = 0, minuten = 0; // the mark's time
+        Zeittinte tinte = Zeittinte::Pink;
+        QString text = {}; // the arrow's name, or what the mark marks
+        float textX = 0, textY = 0;
+    };
+    std::vector<Zeitleistenteil> Zeitleiste() const;
+    Zeitachsenart Achsenart() const;
+    float Achsenhoehe() const;
+    float AbfahrtX() const;
+    float AnkunftX() const;
+
     void BegriffeZeichnen(QPainter& canvas) const;
     void ZeitleisteZeichnen(QPainter& canvas) const;
     void RechnungZeichnen(QPainter& canvas) const;
+    // The drawing as a screen reader reads it, line by line from the top.
+    QString Vorgelesen() const;
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZeitpunkt> ui;

@@ -1,12 +1,14 @@
 #include "screens/zeitpunkt/ZugverkehrU.h"
 
 #include "core/GlobaleU.h"
+#include "core/LesefolgeU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 #include "draw/ZeitachseU.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
+#include "platform/Zugang.h"
 #include "ui_ZugverkehrU.h"
 
 #include <QPainter>
@@ -19,6 +21,10 @@ constexpr int Rundenart = 3;      // the entry of MaxDurchgaenge this screen use
 constexpr float Achse = -7.0f;    // height of the time line
 constexpr int Paintboxrand = 8;   // the paint box's left offset in the window
 constexpr float Feldhalbe = 2.5f; // half the entry field's width in world units
+// The train's data beside its picture: "Zugdaten", the heading, three speed lines.
+constexpr float ZugdatenX = -12.0f;
+constexpr float ZugdatenTitelY = 13.6f;
+constexpr float UeberschriftY = 12.0f;
 
 const QColor Schwarz(0, 0, 0);
 const QColor Rot(255, 0, 0);
@@ -57,8 +63,11 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
         ui->img61, ui->img62, ui->img63, ui->img64, ui->img65, ui->img66
     };
     // clang-format on
-    for (int n = 1; n <= AnzahlZuege; ++n)
-        m_zugbilder[static_cast<std::size_t>(n - 1)]->setPixmap(QPixmap(ZugbildPfad(n)));
+    for (int n = 1; n <= AnzahlZuege; ++n) {
+        QLabel* bild = m_zugbilder[static_cast<std::size_t>(n - 1)];
+        bild->setPixmap(QPixmap(ZugbildPfad(n)));
+        bild->setAccessibleName(QStringLiteral("Zugfoto: ") + Zugdatentexte(Zug(n)).first());
+    }
 
     ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
     m_runde = std::make_unique<TZeituebung>(
@@ -72,6 +81,15 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmZugverkehr::btnAuswertungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     connect(ui->menMaxanzahl, &QAction::triggered, this, &TfrmZugverkehr::menMaxanzahlClick);
+
+    // What a screen reader reads: the field by the time sought, with the task; the
+    // drawing's texts as they stand. Verdicts and counters come with the rounds.
+    Beschreibe(
+        ui->edtEingabe, [this] { return GesuchteZeit(m_aufgabe.Gesucht()); },
+        [this] { return Zugaufgabentext(m_aufgabe); });
+    Beschreibe(
+        ui->pnt, [] { return QStringLiteral("Zeitleiste und Zugdaten"); },
+        [this] { return Vorgelesen(); });
 }
 
 TfrmZugverkehr::~TfrmZugverkehr() = default;
@@ -99,7 +117,7 @@ void TfrmZugverkehr::NeueAufgabe() {
     EingabePlatzieren();
     m_runde->Aufforderung(Aufforderung[m_aufgabe.Gesucht() - 1]);
     m_runde->NeueAufgabe(m_aufgabe.Ergebnis, m_aufgabe.Form());
-    ui->pnt->update();
+    NeuZeichnen();
 }
 
 void TfrmZugverkehr::ZugWaehlen() {
@@ -119,15 +137,29 @@ float TfrmZugverkehr::GesuchtX() const {
     }
 }
 
+float TfrmZugverkehr::EingabeY(bool feld) const {
+    // Under the travel-time arrow, or above the clock; a wrong entry is written where the
+    // field was.
+    if (m_aufgabe.Gesucht() == FahrzeitGesucht) return -11.0f;
+    return feld ? 4.0f : 3.5f;
+}
+
+TfrmZugverkehr::Gezeigt TfrmZugverkehr::Sichtbar() const {
+    const int gesucht = m_aufgabe.Gesucht();
+    const bool fertig = Stand().Fertig();
+    return {gesucht != AbfahrtGesucht || fertig, gesucht != AnkunftGesucht || fertig,
+            gesucht != FahrzeitGesucht || fertig, Stand().aufgedeckt};
+}
+
 void TfrmZugverkehr::EingabePlatzieren() {
-    const float y = m_aufgabe.Gesucht() == FahrzeitGesucht ? -11.0f : 4.0f;
+    const float y = EingabeY(true);
     int px = 0, py = 0;
     WorldToPixel(GesuchtX() - Feldhalbe, y, px, py);
     ui->edtEingabe->move(px + Paintboxrand, py);
 }
 
 void TfrmZugverkehr::edtEingabeExit() {
-    if (m_runde->Pruefen()) ui->pnt->update();
+    if (m_runde->Pruefen()) NeuZeichnen();
 }
 
 void TfrmZugverkehr::btnWeiterClick() {
@@ -141,7 +173,7 @@ void TfrmZugverkehr::btnAuswertungClick() {
 
 void TfrmZugverkehr::menMaxanzahlClick() {
     m_runde->Rundendialog();
-    ui->pnt->update();
+    NeuZeichnen();
 }
 
 void TfrmZugverkehr::pntPaint(QPainter& canvas) {
@@ -150,40 +182,79 @@ void TfrmZugverkehr::pntPaint(QPainter& canvas) {
     ZugdatenZeichnen(canvas);
 }
 
+Zeitachsenart TfrmZugverkehr::Achsenart() const {
+    return m_aufgabe.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
+}
+
 void TfrmZugverkehr::AufgabeZeichnen(QPainter& canvas) {
     const TZugaufgabe& a = m_aufgabe;
     const int gesucht = a.Gesucht();
-    const bool fertig = Stand().Fertig();
-    TextLeft(canvas, QStringLiteral("Zugdaten"), -12, 13.6f, Blau, 14, true);
-    DrawZeitachse(canvas, a.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag, Achse,
-                  a.UeberNacht() ? 1.0f : 2.0f);
+    const Gezeigt gezeigt = Sichtbar();
+    TextLeft(canvas, QStringLiteral("Zugdaten"), ZugdatenX, ZugdatenTitelY, Blau, 14, true);
+    DrawZeitachse(canvas, Achsenart(), Achse, a.UeberNacht() ? 1.0f : 2.0f);
     TextLeft(canvas, GegebenText(gesucht), -24, 6.5f, Schwarz, ZeitachseSchrift, true);
     TextLeft(canvas, GesuchtText(gesucht), -24, 5.5f, Schwarz, ZeitachseSchrift, true);
 
     const QColor seegruen = QColor::fromRgb(fbSeegruen);
-    if (gesucht != AbfahrtGesucht || fertig)
+    if (gezeigt.abfahrt)
         DrawZeitmarke(canvas, m_abfahrtX, Achse, a.AbfahrtStunde, a.AbfahrtMinute, seegruen);
-    if (gesucht != AnkunftGesucht || fertig)
+    if (gezeigt.ankunft)
         DrawZeitmarke(canvas, m_ankunftX, Achse, a.AnkunftStunde, a.AnkunftMinute, seegruen);
-    const bool fahrzeitZeigen = gesucht != FahrzeitGesucht || fertig;
     DrawFahrzeitpfeil(canvas, Achse, m_abfahrtX, m_ankunftX,
-                      fahrzeitZeigen ? Zeitdauertext(a.FahrzeitStunden, a.FahrzeitMinuten)
-                                     : QString());
+                      gezeigt.fahrzeit ? Zeitdauertext(a.FahrzeitStunden, a.FahrzeitMinuten)
+                                       : QString());
 
-    if (!Stand().aufgedeckt) return;
+    if (!gezeigt.eingabe) return;
     // The wrong entry exactly as typed, where the field was.
-    TextCentre(canvas, ui->edtEingabe->text(), GesuchtX(), gesucht == FahrzeitGesucht ? -11 : 3.5f,
-               QColor::fromRgb(fbPink), ZeitachseSchrift, true);
+    TextCentre(canvas, ui->edtEingabe->text(), GesuchtX(), EingabeY(false), QColor::fromRgb(fbPink),
+               ZeitachseSchrift, true);
+}
+
+float TfrmZugverkehr::ZugdatenY(int zeile) const {
+    // The heading, then the speed lines, a little lower for the first 28 trains.
+    if (zeile == 0) return UeberschriftY;
+    const float oben = m_bildnummer <= 28 ? 9.8f : 10.8f;
+    return oben - 1.2f * static_cast<float>(zeile - 1);
 }
 
 void TfrmZugverkehr::ZugdatenZeichnen(QPainter& canvas) {
     const TZugdaten& zug = Zug(m_bildnummer);
-    TextLeft2(canvas, zug.Ueberschrift, -12, 12, Schwarz, Rot, ZeitachseSchrift, true);
-    const float oben = m_bildnummer <= 28 ? 9.8f : 10.8f;
+    TextLeft2(canvas, zug.Ueberschrift, ZugdatenX, ZugdatenY(0), Schwarz, Rot, ZeitachseSchrift,
+              true);
     const std::array<QString, 3> zeilen = Geschwindigkeitszeilen(zug);
     for (std::size_t i = 0; i < zeilen.size(); ++i)
-        TextLeft2(canvas, zeilen[i], -12, oben - 1.2f * static_cast<float>(i), Schwarz, Rot,
+        TextLeft2(canvas, zeilen[i], ZugdatenX, ZugdatenY(static_cast<int>(i) + 1), Schwarz, Rot,
                   ZeitachseSchrift, true);
+}
+
+QString TfrmZugverkehr::Vorgelesen() const {
+    const TZugaufgabe& a = m_aufgabe;
+    const Gezeigt gezeigt = Sichtbar();
+    std::vector<Lesestueck> texte{{ZugdatenX, ZugdatenTitelY, QStringLiteral("Zugdaten")}};
+    const QStringList zug = Zugdatentexte(Zug(m_bildnummer));
+    for (int i = 0; i < zug.size(); ++i)
+        texte.push_back({ZugdatenX, ZugdatenY(i), zug[i]});
+    texte.push_back({-24, 6.5f, GegebenText(a.Gesucht())});
+    texte.push_back({-24, 5.5f, GesuchtText(a.Gesucht())});
+    const float marke = Achse + ZeitmarkeTextAbstand;
+    if (gezeigt.abfahrt)
+        texte.push_back(
+            {m_abfahrtX, marke,
+             QStringLiteral("Abfahrt ") + Uhrzeittext(a.AbfahrtStunde, a.AbfahrtMinute)});
+    if (gezeigt.ankunft)
+        texte.push_back(
+            {m_ankunftX, marke,
+             QStringLiteral("Ankunft ") + Uhrzeittext(a.AnkunftStunde, a.AnkunftMinute)});
+    texte.push_back({-24, Achse - 1, Zeitleistentext(Achsenart())});
+    if (gezeigt.fahrzeit)
+        texte.push_back(
+            {m_mitte, Achse - FahrzeitTextTiefe,
+             QStringLiteral("Fahrzeit ") + Zeitdauertext(a.FahrzeitStunden, a.FahrzeitMinuten)});
+    if (gezeigt.eingabe)
+        texte.push_back({GesuchtX(), EingabeY(false),
+                         QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
+                             QStringLiteral(", falsch")});
+    return Lesefolge(std::move(texte), QStringLiteral(", ")).join(u'\n');
 }
 
 } // namespace kalmiro

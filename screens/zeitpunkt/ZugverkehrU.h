@@ -2,6 +2,7 @@
 
 #include "core/UebungsprotokollU.h"
 #include "core/ZugaufgabenU.h"
+#include "draw/ZeitachseU.h"
 #include "platform/TForm.h"
 #include "screens/Fenster.h"
 #include "screens/ZeituebungU.h"
@@ -49,9 +50,19 @@ private:
     void NeueAufgabe(); // kind, times, train; the field placed, open and focused
     void ZugWaehlen();
     float GesuchtX() const; // where the sought quantity belongs on the time line
+    // The height of the field (feld) or of a wrong entry written in its place.
+    float EingabeY(bool feld) const;
     void EingabePlatzieren();
+    Zeitachsenart Achsenart() const;
+    // What the drawing shows of the task: the two marks, the travel time, a wrong entry.
+    struct Gezeigt {
+        bool abfahrt, ankunft, fahrzeit, eingabe;
+    };
+    Gezeigt Sichtbar() const;
     void AufgabeZeichnen(QPainter& canvas);
+    float ZugdatenY(int zeile) const; // 0 the heading, 1..3 the speed lines
     void ZugdatenZeichnen(QPainter& canvas);
+    QString Vorgelesen() const; // the drawing as a screen reader reads it, line by line
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZugverkehr> ui;

@@ -94,6 +94,12 @@ constexpr Infozeile Infotext[] = {
 };
 // clang-format on
 constexpr float InfoX = -24.5f;
+const QString Bildunterschrift = QStringLiteral("Weltkarte mit Tag-Nacht-Grenze");
+
+// A clock's time as a screen reader reads it.
+QString Uhrzeitgelesen(const QTime& zeit) {
+    return QStringLiteral("Uhrzeit: ") + zeit.toString(QStringLiteral("H:mm:ss"));
+}
 
 // The flights.
 constexpr int Abflugpause = 1000; // ms between a new task and the take-off
@@ -154,8 +160,18 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
             return Flugmodus() ? Flugtexte(m_aufgabe).join(QStringLiteral(", ")) : QString();
         });
     Beschreibe(
-        ui->pntUhren, [this] { return Flugmodus() ? QStringLiteral("Flugkarte") : QString(); },
-        [this] { return Flugmodus() ? Vorgelesen() : QString(); });
+        ui->pntUhren,
+        [this] {
+            return Flugmodus()  ? QStringLiteral("Flugkarte")
+                   : Seite == 2 ? QStringLiteral("Infotext")
+                                : QStringLiteral("Uhren der Zeitzonen");
+        },
+        [this] {
+            return (Flugmodus()  ? Vorgelesen()
+                    : Seite == 2 ? InfoVorgelesen()
+                                 : KarteVorgelesen())
+                .join(u'\n');
+        });
     Beschreibe(ui->imgKarte, [] { return QStringLiteral("Weltkarte mit den Zeitzonen"); });
     for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
         Beschreibe(Flugzeug[static_cast<std::size_t>(n)],
@@ -269,15 +285,22 @@ void TfrmZeitzonen::menAuswahlClick() {
     KarteZeigen(true);
     m_auswahlOffen = true;
     ui->pntUhren->update();
-    if (m_fenster.frmZonenauswahl) m_fenster.frmZonenauswahl->ZeigeModal();
+    const bool gewaehlt =
+        m_fenster.frmZonenauswahl && m_fenster.frmZonenauswahl->ZeigeModal() == Ergebnis::Ok;
     m_auswahlOffen = false;
     ui->pntUhren->update();
+    // The zone chosen is said with its clock, as the eye finds it below the map.
+    const QStringList zone = ZoneVorgelesen(GewaehlteZone, Jetzt());
+    if (gewaehlt && !zone.isEmpty())
+        Ansagen(ui->pntUhren,
+                zone.mid(0, IstStundenzone(GewaehlteZone) ? 2 : 1).join(QStringLiteral(", ")));
 }
 
 void TfrmZeitzonen::menInfoNrClick() {
     Seite = 2;
     KarteZeigen(false);
     NeuZeichnen();
+    Ansagen(ui->pntUhren, QStringLiteral("Infotext"));
 }
 
 void TfrmZeitzonen::Timer1Timer() {
@@ -292,6 +315,32 @@ void TfrmZeitzonen::pntUhrenPaint(QPainter& canvas) {
         ZeichneInfo(canvas);
     else
         ZeichneKarte(canvas);
+}
+
+QStringList TfrmZeitzonen::KarteVorgelesen() const {
+    // Every clock reads the one instant, as on the screen.
+    const QDateTime jetzt = Jetzt();
+    const Zonentexte& heimat = TexteDerHeimatzone(m_auswahlOffen);
+    QStringList zeilen{heimat.titel, Uhrzeitgelesen(Heimatzeit(jetzt))};
+    zeilen << heimat.zeilen.mid(0, static_cast<qsizetype>(std::size(HeimZeilen)))
+           << ZoneVorgelesen(GewaehlteZone, jetzt);
+    return zeilen;
+}
+
+QStringList TfrmZeitzonen::ZoneVorgelesen(int zone, const QDateTime& jetzt) {
+    const Zonentexte* texte = TexteDerZone(zone);
+    if (!texte) return {};
+    QStringList zeilen{texte->titel};
+    if (IstStundenzone(zone)) zeilen << Uhrzeitgelesen(Weltzeit(jetzt).addSecs(3600 * zone));
+    const qsizetype spalten = zone == AndereZonen ? std::size(AndereSpalten) : 1;
+    return zeilen << texte->zeilen.mid(0, spalten * ZonenZeilen);
+}
+
+QStringList TfrmZeitzonen::InfoVorgelesen() const {
+    QStringList zeilen;
+    for (const Infozeile& z : Infotext)
+        zeilen << QString::fromUtf16(z.text).remove(u'#');
+    return zeilen << Bildunterschrift;
 }
 
 void TfrmZeitzonen::ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden) {
@@ -345,7 +394,7 @@ void TfrmZeitzonen::ZeichneInfo(QPainter& canvas) {
         else
             TextLeft2(canvas, text, InfoX, z.y, Schwarz, Rot, 12, true);
     }
-    TextCentre(canvas, QStringLiteral("Weltkarte mit Tag-Nacht-Grenze"), 0, -15, Schwarz, 12, true);
+    TextCentre(canvas, Bildunterschrift, 0, -15, Schwarz, 12, true);
 }
 
 void TfrmZeitzonen::NeueFlugaufgabe() {
@@ -459,7 +508,7 @@ void TfrmZeitzonen::menMaxanzahlClick() {
     NeuZeichnen();
 }
 
-QString TfrmZeitzonen::Vorgelesen() const {
+QStringList TfrmZeitzonen::Vorgelesen() const {
     QStringList zeilen = Flugtexte(m_aufgabe);
     if (ZeigeRichtig)
         zeilen << m_aufgabe.Gesucht + QStringLiteral(": ") + m_aufgabe.Ergebnis +
@@ -467,7 +516,7 @@ QString TfrmZeitzonen::Vorgelesen() const {
     else if (ZeigeFalsch)
         zeilen << QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
                       QStringLiteral(", falsch");
-    return zeilen.join(u'\n');
+    return zeilen;
 }
 
 void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {

@@ -8,9 +8,11 @@
 #include "screens/Fenster.h"
 #include "screens/ZeituebungU.h"
 
+#include <QStringList>
 #include <array>
 #include <memory>
 
+class QDateTime;
 class QLabel;
 class QTime;
 class QTimer;
@@ -68,7 +70,12 @@ private:
     void EingabePlatzieren();
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
     void ZeichneFlug(QPainter& canvas);
-    QString Vorgelesen() const; // the drawing as a screen reader reads it
+    // The drawing as a screen reader reads it, line by line: a flight; the map with its
+    // clocks and countries (a chosen zone's part alone by ZoneVorgelesen); the page of text.
+    QStringList Vorgelesen() const;
+    QStringList KarteVorgelesen() const;
+    static QStringList ZoneVorgelesen(int zone, const QDateTime& jetzt);
+    QStringList InfoVorgelesen() const;
 
     bool Flugmodus() const;
     void ModusZeigen(bool flug);

@@ -104,6 +104,8 @@ private Q_SLOTS:
     void texte_data();
     void texte();
     void begriffe();
+    void vorgelesen_data();
+    void vorgelesen();
 };
 
 // Where each example slides a label: the steps that borrow or carry.
@@ -235,6 +237,32 @@ void TstZeitpunktschritte::begriffe() {
     QCOMPARE(Dauertext({1, 5}, {3, 10}), QStringLiteral("2h 5min"));
     QCOMPARE(Dauertext({7, 5}, {9, 0}), QStringLiteral("1h 55min"));
     QCOMPARE(Schreibweisen({7, 5}), QStringLiteral("7:05   7.05   7^0^5"));
+    QCOMPARE(SchreibweisenGelesen({21, 40}), QStringLiteral("21:40, 21.40, 21 hochgestellt 40"));
+}
+
+// The computations read block by block, each heading before its blocks, the signs in
+// front of their rows; a label on its way changes the rows it has reached.
+void TstZeitpunktschritte::vorgelesen_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QList<int>>("zeiten");
+    QTest::addColumn<int>("schritt");
+    QTest::addColumn<QStringList>("texte");
+    using L = QList<int>;
+    // clang-format off
+    QTest::newRow("4, zwei Arten")     << 4 << L{20, 35, 5, 10} << 7 << QStringList{"1.Art", "23h 60min", "minus 20h 35min", "3h 25min", "plus 5h 10min", "8h 35min",
+                                                                                  "2.Art", "24h 00min", "plus 5h 10min", "29h 10min", "minus 20h 35min"};
+    QTest::newRow("6, drei Blöcke")    << 6 << L{20, 35, 5, 10} << 8 << QStringList{"1.Art", "8h 35min", "minus 5h 10min", "3h 25min", "23h 60min", "minus 3h 25min", "20h 35min",
+                                                                                  "2.Art", "24h 00min", "plus 5h 10min", "28h 70min", "minus 8h 35min", "20h 35min"};
+    QTest::newRow("nichts geschrieben")<< 2 << L{9, 40, 17, 15} << 1 << QStringList{};
+    // clang-format on
+}
+
+void TstZeitpunktschritte::vorgelesen() {
+    QFETCH(int, art);
+    QFETCH(QList<int>, zeiten);
+    QFETCH(int, schritt);
+    const auto schritte = Zeitpunktschritte(ZeitbeispielAus(art, zeiten));
+    QTEST(Rechnungstexte(schritte[static_cast<std::size_t>(schritt - 1)].ende), "texte");
 }
 
 QTEST_GUILESS_MAIN(TstZeitpunktschritte)

@@ -1,6 +1,7 @@
 #include "core/ZufallU.h"
 #include "core/ZugaufgabenU.h"
 #include "tests/support/Attrappen.h"
+#include "tests/support/Zeitstandtext.h"
 
 #include <QTest>
 #include <array>
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void geskriptet_data();
     void geskriptet();
     void markierungen();
+    void vorgelesen_data();
+    void vorgelesen();
 };
 
 void TstZugaufgaben::vieleSaaten() {
@@ -155,6 +158,31 @@ void TstZugaufgaben::markierungen() {
     QCOMPARE(Geschwindigkeitszeilen(Zug(51))[0], QStringLiteral("Max. erreichte Geschwindigkeit:"));
     QCOMPARE(Geschwindigkeitszeilen(Zug(66))[2],
              QStringLiteral("Fahrplanmäßige Höchstgeschwindigkeit: #300 km/h#"));
+}
+
+// What a screen reader reads of a task beside its field, and of a train: the given times
+// with what is sought and the kind of journey; the train's lines without their marks, the
+// one unclosed mark and a missing first value included.
+// clang-format off
+void TstZugaufgaben::vorgelesen_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QList<int>>("zeiten");
+    QTest::addColumn<QString>("gelesen");
+    QTest::addColumn<int>("zug");
+    QTest::addColumn<QStringList>("zugdaten");
+    QTest::newRow("Fahrzeit")        << 1 << QList<int>{8, 50, 15, 10} << "Geg.: Abfahrt 8:50, Ankunft 15:10, Ges.: Fahrzeit, Fahrt an einem Tag"
+                                     << 22 << QStringList{"Frankreich: TGV PSE", "Max. erreichte Geschwindigkeit: 380,4 km/h", "Höchste zulässige Geschwindigkeit: 300 km/h", "Fahrplanmäßige Höchstgeschwindigkeit: 270 km/h – 300 km/h"};
+    QTest::newRow("Nacht, Ankunft")  << 5 << QList<int>{9, 30, 7, 45}  << "Geg.: Abfahrt 9:30, Fahrzeit 22h 15min, Ges.: Ankunft, Fahrt über Nacht"
+                                     << 51 << QStringList{"Österreich: Railjet (Modell)", "Max. erreichte Geschwindigkeit:", "Höchste zulässige Geschwindigkeit: 230 km/h", "Fahrplanmäßige Höchstgeschwindigkeit: 230 km/h"};
+}
+// clang-format on
+
+void TstZugaufgaben::vorgelesen() {
+    QFETCH(int, art);
+    QFETCH(QList<int>, zeiten);
+    QFETCH(int, zug);
+    QTEST(Zugaufgabentext(test::ZeitbeispielAus(art, zeiten)), "gelesen");
+    QTEST(Zugdatentexte(Zug(zug)), "zugdaten");
 }
 
 QTEST_MAIN(TstZugaufgaben)

@@ -56,11 +56,14 @@ void TstZeitachse::achse_data() {
     QTest::addColumn<float>("teilung");
     QTest::addColumn<bool>("strichBei23"); // a minor tick at x = -23
     QTest::addColumn<float>("haupt");
-    QTest::newRow("Zug, ein Tag")       << Zeitachsenart::EinTag   << -7.0f << 2.0f << false << 6.0f;
-    QTest::newRow("Zug, zwei Tage")     << Zeitachsenart::ZweiTage << -7.0f << 1.0f << true  << 6.0f;
-    QTest::newRow("Beispiel, ein Tag")  << Zeitachsenart::EinTag   << 2.0f  << 1.0f << true  << 6.0f;
-    QTest::newRow("Beispiel, zwei Tage")<< Zeitachsenart::ZweiTage << 3.0f  << 1.0f << true  << 6.0f;
-    QTest::newRow("Begriffe")           << Zeitachsenart::EinTag   << 0.0f  << 1.0f << true  << 12.0f;
+    QTest::addColumn<QString>("gelesen"); // the labels as a screen reader reads them
+    const QString tag = QStringLiteral("Zeitleiste: 0 Uhr, 3 Uhr, 6 Uhr, 9 Uhr, 12 Uhr, 15 Uhr, 18 Uhr, 21 Uhr, 24 Uhr");
+    const QString tage = QStringLiteral("Zeitleiste: 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr = 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr");
+    QTest::newRow("Zug, ein Tag")       << Zeitachsenart::EinTag   << -7.0f << 2.0f << false << 6.0f  << tag;
+    QTest::newRow("Zug, zwei Tage")     << Zeitachsenart::ZweiTage << -7.0f << 1.0f << true  << 6.0f  << tage;
+    QTest::newRow("Beispiel, ein Tag")  << Zeitachsenart::EinTag   << 2.0f  << 1.0f << true  << 6.0f  << tag;
+    QTest::newRow("Beispiel, zwei Tage")<< Zeitachsenart::ZweiTage << 3.0f  << 1.0f << true  << 6.0f  << tage;
+    QTest::newRow("Begriffe")           << Zeitachsenart::EinTag   << 0.0f  << 1.0f << true  << 12.0f << "Zeitleiste: 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr";
 }
 // clang-format on
 
@@ -104,6 +107,7 @@ void TstZeitachse::achse() {
     QVERIFY2(std::abs(mitte.width() - (zweiTage ? 120 : 50)) < 20,
              qPrintable(QString::number(mitte.width())));
     QVERIFY(std::abs(mitte.center().x() - X(zweiTage ? -0.2f : 0)) <= 3);
+    QTEST(Zeitleistentext(art, haupt), "gelesen");
 }
 
 // The trains' mark in sea green on the axis at -7, the worked examples' in pink at 2, the

@@ -96,12 +96,13 @@ double FeineBloecke(const QImage& doppelt, const QRect& bereich) {
     return bloecke ? static_cast<double>(fein) / bloecke : 0.0;
 }
 
-QString DoppeltScharf(QWidget& widget, const QRect& detail,
-                      const std::optional<Strichprobe>& probe) {
+QString DoppeltScharf(QWidget& widget, const QRect& detail, const std::optional<Strichprobe>& probe,
+                      const QString& tour) {
     const QImage eins = Aufnahme(widget).convertToFormat(QImage::Format_ARGB32);
     const QImage zwei = AufnahmeBei(widget, 2).convertToFormat(QImage::Format_ARGB32);
     if (zwei.size() != eins.size() * 2) return QStringLiteral("not drawn at twice the size");
-    Tour(zwei, widget.window()->objectName() + QStringLiteral("_200_prozent"));
+    Tour(zwei,
+         tour.isEmpty() ? widget.window()->objectName() + QStringLiteral("_200_prozent") : tour);
     const double abweichung = Abweichung(eins, zwei);
     if (abweichung > 3)
         return QStringLiteral("layout not the 1:1 layout doubled (mean difference %1)")

@@ -54,9 +54,11 @@ struct Strichprobe {
 // empty if nothing. The layout is the 1:1 layout doubled (every 2 x 2 block averages
 // to its 1:1 pixel, within a small mean difference); the area holds detail finer than a
 // 1:1 pixel (not a blown-up bitmap); the probed line, if any, is twice as wide in device
-// pixels, in its full colour, with no blended pixel at its edges.
+// pixels, in its full colour, with no blended pixel at its edges. The drawing at 2:1 goes
+// on the tour as tour, or by the window's name.
 QString DoppeltScharf(QWidget& widget, const QRect& detail,
-                      const std::optional<Strichprobe>& strich = std::nullopt);
+                      const std::optional<Strichprobe>& strich = std::nullopt,
+                      const QString& tour = {});
 
 // Writes the picture to the tour folder for people to look at (KALMIRO_TOUR).
 void Tour(const QImage& bild, const QString& name);

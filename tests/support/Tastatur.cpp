@@ -57,6 +57,12 @@ void Antworte(const QString& text) {
     Taste(Qt::Key_Return);
 }
 
+void AntworteNeu(const QString& text) {
+    Taste(Qt::Key_A, Qt::ControlModifier);
+    Taste(Qt::Key_Backspace);
+    Antworte(text);
+}
+
 bool Menue(QWidget& fenster, const QStringList& pfad) {
     for (qsizetype i = 0; i < pfad.size(); ++i) {
         const QWidget* ebene = i == 0 ? static_cast<QWidget*>(fenster.findChild<QMenuBar*>())

@@ -19,6 +19,8 @@ void Taste(Qt::Key taste, Qt::KeyboardModifiers zusatz = Qt::NoModifier);
 void Tippe(const QString& text);
 // Types the text and leaves the field with Enter.
 void Antworte(const QString& text);
+// Empties the field as a pupil would, with Ctrl+A and Backspace, then answers as Antworte.
+void AntworteNeu(const QString& text);
 // Opens a menu entry by its access keys as the letters are underlined: Alt and the
 // letter on the window's bar, then the letter alone in each open menu, e.g.
 // {"Grundrechnungsarten", "Übungsbeispiele", "Addition"}. False if an entry of the path

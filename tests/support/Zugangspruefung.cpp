@@ -3,6 +3,7 @@
 #include "platform/Zugang.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,10 @@ void Pfade(QAccessibleInterface* menue, const QString& vorher, QStringList& pfad
     for (int i = 0; i < menue->childCount(); ++i) {
         QAccessibleInterface* eintrag = menue->child(i);
         if (!eintrag || eintrag->role() == QAccessible::Separator) continue;
+        // A hidden entry (one of another mode of the window) is not read out; the state
+        // says so of every entry while its menu is closed, the entry itself only of that one.
+        const auto* aktion = qobject_cast<const QAction*>(eintrag->object());
+        if (aktion && !aktion->isVisible()) continue;
         const QString pfad = vorher + eintrag->text(QAccessible::Name);
         // A submenu's entry holds the open menu as its child.
         if (eintrag->childCount() > 0)

@@ -35,8 +35,8 @@ QAccessible::Role Rolle(QObject* o);
 // fields, buttons, value labels in group boxes and pictures. Empty when all have one.
 QStringList Namenlos(QWidget& fenster);
 
-// Every entry of the window's menus as a screen reader reads it, path by path:
-// "Grundrechnungsarten > Übungsbeispiele > Addition".
+// Every entry of the window's menus as a screen reader reads it, path by path, hidden
+// entries left out: "Grundrechnungsarten > Übungsbeispiele > Addition".
 QStringList Menuepfade(QWidget& fenster);
 
 } // namespace kalmiro::test

@@ -3,8 +3,10 @@
 #include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schrittknoepfe.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zeitstandtext.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QLabel>
@@ -126,6 +128,10 @@ private Q_SLOTS:
     void eineWanderung();
     void knoepfe();
     void labelEinmal();
+    void zugang_data();
+    void zugang();
+    void beispielNurMitTastatur();
+    void scharfBeiDoppelterAufloesung();
 };
 
 void TstZeitpunkt::aufbau_data() {
@@ -178,7 +184,18 @@ void TstZeitpunkt::aufbau() {
 // The terms page: four points in time with their clocks, two durations, the notations.
 // 6:30 sits on the half-hour tick after "6 Uhr".
 void TstZeitpunkt::begriffe() {
+    test::Zugangsprotokoll protokoll;
     Zeitfenster z(1, 1, {9, 5, 17, 15}, {2, 5, 6, 30, 13, 45, 21, 10});
+    // A screen reader reads the page top down, the raised minutes by name; nothing is said.
+    QCOMPARE(test::Name(z.pnt()), QStringLiteral("Zeitpunkte und Zeitdauer"));
+    QCOMPARE(test::Beschreibung(z.pnt()).split(u'\n'),
+             (QStringList{"Zeitpunkte", "2:05, 6:30, 13:45, 21:10",
+                          "Zeitleiste: 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr",
+                          "von 2:05 bis 6:30: 4h 25min", "von 13:45 bis 21:10: 7h 25min",
+                          "Zeitdauer", "Schreibweise für Zeitpunkte",
+                          "2:05, 2.05, 2 hochgestellt 05", "6:30, 6.30, 6 hochgestellt 30",
+                          "13:45, 13.45, 13 hochgestellt 45", "21:10, 21.10, 21 hochgestellt 10"}));
+    QCOMPARE(protokoll.ansagen, QStringList());
     QCOMPARE(z.w->Zeitpunkte(), (std::array<Uhrzeit, 4>{{{2, 5}, {6, 30}, {13, 45}, {21, 10}}}));
     const QImage bild = z.Bild();
     test::Tour(test::Aufnahme(*z.w), QStringLiteral("zeitpunkt_begriffe"));
@@ -432,6 +449,108 @@ void TstZeitpunkt::labelEinmal() {
         QVERIFY(r.right() <= X(basis + 3.7f) && r.right() >= X(basis + 3.7f) - 4);
     }
     QVERIFY(Tinte(bild, pink, -25, -1, 25, -12).isEmpty());
+}
+
+// What a screen reader hears of an example: the examples and steps by name, every
+// sentence as it comes, the label while it slides, and the drawing line by line from the
+// top, the computations block by block.
+void TstZeitpunkt::zugang_data() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QList<int>>("zeiten");
+    QTest::addColumn<int>("schritt");
+    QTest::addColumn<QStringList>("zeilen");
+    const QString tag = QStringLiteral(
+        "Zeitleiste: 0 Uhr, 3 Uhr, 6 Uhr, 9 Uhr, 12 Uhr, 15 Uhr, 18 Uhr, 21 Uhr, 24 Uhr");
+    const QString tage = QStringLiteral(
+        "Zeitleiste: 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr = 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr");
+    // clang-format off
+    QTest::newRow("1, geborgt") << 1 << QList<int>{9, 40, 17, 25} << 4
+        << QStringList{"1.Beispiel", "Geg.: Abfahrt, Ankunft", "Ges.: Fahrzeit", "Abfahrt 9:40, Ankunft 17:25", tag, "Fahrzeit 7h 45min",
+                       "16h 85min", "minus 9h 40min", "7h 45min"};
+    QTest::newRow("5, getragen")<< 5 << QList<int>{20, 35, 5, 10} << 5
+        << QStringList{"5.Beispiel", "Geg.: Abfahrt, Fahrzeit", "Ges.: Ankunft", "Abfahrt 20:35, Ankunft 5:10", "1.Tag", tage, "Abfahrtszeit, Fahrzeit 8h 35min",
+                       "20h 35min", "plus 8h 35min", "29h 10min", "minus 24h 00min", "5h 10min"};
+    // clang-format on
+}
+
+void TstZeitpunkt::zugang() {
+    QFETCH(int, art);
+    QFETCH(QList<int>, zeiten);
+    QFETCH(int, schritt);
+    Zeitfenster z(2, art, zeiten);
+    QCOMPARE(test::Namenlos(*z.w), QStringList());
+    for (int i = 0; i < ZeitBeispiele; ++i)
+        QCOMPARE(test::Name(z.gruppe()->Eintrag(i)), QStringLiteral("Beispiel %1").arg(Items[i]));
+    for (int i = 1; i <= MaxZeitschritte; ++i)
+        QCOMPARE(test::Name(z.knopf(i)), QStringLiteral("Schritt %1").arg(i));
+    QCOMPARE(test::Name(z.pnt()), QStringLiteral("Skizze"));
+    QCOMPARE(test::Beschreibung(z.pnt()), QString()); // nothing drawn yet
+
+    QStringList saetze, unterwegs, labels;
+    const auto schritte = Zeitpunktschritte(z.w->Beispiel());
+    for (int i = 0; i < schritt; ++i) {
+        const Zeitschritt& s = schritte[static_cast<std::size_t>(i)];
+        if (s.uebertrag) {
+            saetze << s.uebertrag->satz;
+            for (const Zeitstrecke& strecke : s.uebertrag->strecken) {
+                saetze << strecke.satz;
+                labels << QStringLiteral("unterwegs: ") + strecke.label;
+            }
+        }
+        saetze << s.text;
+    }
+    saetze.removeAll(QString()); // an emptied text says nothing
+    labels.removeDuplicates();
+    test::Zugangsprotokoll protokoll;
+    Attrappen().beiWarte = [&](int) {
+        const QString zuletzt = test::Beschreibung(z.pnt()).section(u'\n', -1);
+        if (zuletzt.startsWith(QStringLiteral("unterwegs")) && !unterwegs.contains(zuletzt))
+            unterwegs << zuletzt;
+    };
+    z.BisSchritt(schritt);
+    Attrappen().beiWarte = {};
+    QCOMPARE(protokoll.ansagen, saetze);
+    QCOMPARE(unterwegs, labels);
+    QTEST(test::Beschreibung(z.pnt()).split(u'\n'), "zeilen");
+}
+
+// Example 5 by keys alone: the arrow keys choose it, Tab reaches its first step, Space
+// and Enter press the steps while the focus follows them, "Noch einmal" hands it back to
+// the choice; Alt+S closes the window.
+void TstZeitpunkt::beispielNurMitTastatur() {
+    Zeitfenster z(2);
+    QCOMPARE(test::Tabfolge(*z.w), (QStringList{"grpBeispiele_0", "btn01"}));
+    z.zufall.Werte({17, 2, 35, 10, 17, 2, 35, 10}); // examples 4 and 5 at 20:35 to 5:10
+    test::Taste(Qt::Key_Down);
+    test::Taste(Qt::Key_Right);
+    QCOMPARE(z.w->Aufgabenart(), 5);
+    test::Taste(Qt::Key_Tab);
+    for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(QApplication::focusWidget(), z.knopf(i));
+        test::Taste(i % 2 ? Qt::Key_Space : Qt::Key_Return);
+        QCOMPARE(z.Leiste(), Leiste(i, 5));
+    }
+    QCOMPARE(z.w->Stand(), Zeitpunktschritte(z.w->Beispiel()).back().ende);
+    test::Tour(test::Aufnahme(*z.w), QStringLiteral("zeitpunkt_tastatur"));
+    QCOMPARE(QApplication::focusWidget(), z.nochmal());
+    test::Taste(Qt::Key_Space);
+    QCOMPARE(z.text(), Waehle);
+    QCOMPARE(QApplication::focusWidget(), z.gruppe()->Eintrag(Items.indexOf(5)));
+    QVERIFY(test::Menue(*z.w, {QStringLiteral("Schließen")}));
+    QVERIFY(!z.w->isVisible());
+}
+
+// At 200 % the time line, three pixels at 1:1, is six device pixels; the clocks and the
+// rows are drawn at the full resolution.
+void TstZeitpunkt::scharfBeiDoppelterAufloesung() {
+    Zeitfenster z(2);
+    z.BisSchritt(2);
+    const int links = 8; // the paint box's offset in the window
+    const QPoint uhr(links + X(-6 + 5.0f / 30), Y(8));
+    const QString fehler = test::DoppeltScharf(
+        *z.w->Client(), QRect(uhr - QPoint(45, 45), QSize(90, 90)),
+        test::Strichprobe{{links + X(-23.5f), Y(2)}, Qt::Vertical, QColor(0, 0, 0), 3});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstZeitpunkt)

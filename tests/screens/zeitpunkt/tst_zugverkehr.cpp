@@ -7,8 +7,10 @@
 #include "screens/zeitpunkt/ZugverkehrU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schueler.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -112,6 +114,10 @@ private Q_SLOTS:
     void auswertungNichtErreichbar();
     void zeichnung_data();
     void zeichnung();
+    void zugang_data();
+    void zugang();
+    void serieNurMitTastatur();
+    void doppelteAufloesung();
 };
 
 void TstZugverkehr::init() {
@@ -508,6 +514,105 @@ void TstZugverkehr::zeichnung() {
     if (aufgedeckt) QVERIFY(std::abs(eintrag.center().x() - X(x)) <= 2);
     // Two days meet at "24 Uhr = 0 Uhr" in the middle of the line; "12 Uhr" is shorter.
     QCOMPARE(!Tinte(bild, Blau, Zeile(-8, -2.4f, -1.6f)).isEmpty(), nacht);
+}
+
+// What a screen reader reads: the field by the time sought with the task; the drawing's
+// texts top down, the marks by what they mark, a wrong entry where it was written.
+// clang-format off
+void TstZugverkehr::zugang_data() {
+    QTest::addColumn<QList<int>>("aufgabe");
+    QTest::addColumn<QStringList>("antworten");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("aufgabentext");
+    QTest::addColumn<QStringList>("zeilen"); // below the train's data
+    const QString tag = QStringLiteral("Zeitleiste: 0 Uhr, 3 Uhr, 6 Uhr, 9 Uhr, 12 Uhr, 15 Uhr, 18 Uhr, 21 Uhr, 24 Uhr");
+    QTest::newRow("Ankunft aufgedeckt") << Ankunft1325 << QStringList{"13:52", "13:52"} << "Ankunftszeit" << "Geg.: Abfahrt 7:40, Fahrzeit 5h 45min, Ges.: Ankunft, Fahrt an einem Tag"
+                                        << QStringList{"Geg.: Abfahrt, Fahrzeit", "Ges.: Ankunft", "deine Eingabe 13:52, falsch", "Abfahrt 7:40, Ankunft 13:25", tag, "Fahrzeit 5h 45min"};
+    QTest::newRow("Fahrzeit offen")     << Fahrzeit705 << QStringList{"7h 50min"} << "Fahrzeit" << "Geg.: Abfahrt 10:00, Ankunft 17:05, Ges.: Fahrzeit, Fahrt an einem Tag"
+                                        << QStringList{"Geg.: Abfahrt, Ankunft", "Ges.: Fahrzeit", "Abfahrt 10:00, Ankunft 17:05", tag};
+    QTest::newRow("Nacht, Abfahrt")     << NachtAbfahrt << QStringList{} << "Abfahrtszeit" << "Geg.: Ankunft 11:20, Fahrzeit 19h 10min, Ges.: Abfahrt, Fahrt über Nacht"
+                                        << QStringList{"Geg.: Ankunft, Fahrzeit", "Ges.: Abfahrt", "Ankunft 11:20",
+                                                       "Zeitleiste: 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr = 0 Uhr, 6 Uhr, 12 Uhr, 18 Uhr, 24 Uhr", "Fahrzeit 19h 10min"};
+}
+// clang-format on
+
+void TstZugverkehr::zugang() {
+    QFETCH(QList<int>, aufgabe);
+    QFETCH(QStringList, antworten);
+    Strecke z({aufgabe});
+    for (const QString& a : antworten)
+        z.Antworte(a);
+    QTEST(Name(z.feld()), "name");
+    QTEST(Beschreibung(z.feld()), "aufgabentext");
+    QCOMPARE(Namenlos(*z.w), QStringList());
+    QWidget* pnt = z.w->findChild<QWidget*>(QStringLiteral("pnt"));
+    QCOMPARE(Name(pnt), QStringLiteral("Zeitleiste und Zugdaten"));
+    const QStringList zeilen = Beschreibung(pnt).split(u'\n');
+    const QStringList zug = Zugdatentexte(Zug(z.w->Bildnummer()));
+    QCOMPARE(zeilen.mid(0, 5), QStringList{QStringLiteral("Zugdaten")} + zug);
+    QTEST(zeilen.mid(5), "zeilen");
+    QCOMPARE(Name(z.w->Zugbilder()[static_cast<std::size_t>(z.w->Bildnummer() - 1)]),
+             QStringLiteral("Zugfoto: ") + zug.first());
+}
+
+// A series of two rounds by keys alone: the rounds set through the menu's access key, a
+// second attempt after Ctrl+A and Backspace, Enter on "Weiter" and on "Auswertung", Enter
+// in the evaluation; every verdict read out, none of the prompts.
+void TstZugverkehr::serieNurMitTastatur() {
+    Strecke z({Ankunft1325, Fahrzeit705, NachtAbfahrt}, 3);
+    Zugangsprotokoll protokoll;
+    QCOMPARE(Menuepfade(*z.w), (QStringList{"Schließen", "Anzahl der Durchgänge"}));
+    QCOMPARE(Tabfolge(*z.w), (QStringList{"edtEingabe", "btnWeiter"}));
+    BeimNaechstenModal([](QWidget& dialog) {
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Tippe(QStringLiteral("2"));
+        for (Qt::Key taste : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
+            Taste(taste);
+    });
+    QVERIFY(Menue(*z.w, {QStringLiteral("Anzahl der Durchgänge")}));
+    z.Aktivieren();
+    QCOMPARE(z.text("lblDurchgang"), QStringLiteral("1 / 2"));
+    QVERIFY(z.feld()->hasFocus());
+
+    AntworteNeu(QStringLiteral("13:52"));
+    AntworteNeu(QStringLiteral("13:25"));
+    QVERIFY(z.knopf("btnWeiter")->hasFocus());
+    Taste(Qt::Key_Return);
+    QCOMPARE(Name(z.label("lblDurchgang")), QStringLiteral("Durchgang: 2 von 2"));
+    QCOMPARE(Name(QApplication::focusWidget()), QStringLiteral("Fahrzeit"));
+    Tippe(QStringLiteral("7h 05"));
+    z.Tour(QStringLiteral("zug_tastatur"));
+    AntworteNeu(QStringLiteral("7h 50min"));
+    AntworteNeu(QStringLiteral("7h 50min"));
+    QCOMPARE(protokoll.ansagen,
+             (QStringList{Falsch1, Zweiter, Falsch1, WiederFalsch(QStringLiteral("7h  05min "))}));
+    QVERIFY(z.knopf("btnAuswertung")->hasFocus());
+    bool ausgewertet = false;
+    BeimNaechstenModal([&ausgewertet](QWidget& fenster) {
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QTRY_VERIFY(fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->isVisible());
+        Taste(Qt::Key_Return);
+        ausgewertet = !fenster.isVisible();
+    });
+    Taste(Qt::Key_Return);
+    QVERIFY(ausgewertet);
+    z.Aktivieren();
+    z.NeueSeriePruefen(2);
+    QVERIFY(Menue(*z.w, {QStringLiteral("Schließen")}));
+    QVERIFY(!z.w->isVisible());
+}
+
+// At 200 % the time line, three pixels at 1:1, is six device pixels; the clock and the
+// texts are drawn at the full resolution.
+void TstZugverkehr::doppelteAufloesung() {
+    Strecke z({Ankunft1325});
+    const QPoint uhr(X(-8 + 40.0f / 30), Y(-1));
+    const QString fehler =
+        DoppeltScharf(*z.w->Client(), QRect(uhr - QPoint(45, 45), QSize(90, 90)),
+                      Strichprobe{{X(-23.5f), Y(-7)}, Qt::Vertical, QColor(0, 0, 0), 3});
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstZugverkehr)

@@ -7,7 +7,9 @@
 #include "screens/zeitzonen/Zonenauswahl.h"
 #include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
 #include <QLabel>
@@ -141,6 +143,10 @@ private Q_SLOTS:
     void sechsteZeileWaehrendDerAuswahl();
     void infoseiteUndZurueck();
     void sekundentakt();
+    void zugang_data();
+    void zugang();
+    void nurMitTastatur();
+    void doppelteAufloesung();
 };
 
 void TstZeitzonen::init() {
@@ -409,6 +415,97 @@ void TstZeitzonen::sekundentakt() {
     BeispielArt = 2;
     z.w->show();
     QVERIFY(!timer->isActive());
+}
+
+// What a screen reader reads of the map: the home zone's title, its clock's time and its
+// countries, then the chosen zone's the same way (the other zones without a clock); the
+// choice is said as it is made.
+void TstZeitzonen::zugang_data() {
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QString>("uhr"); // the zone clock's time, empty for none
+    QTest::newRow("Greenwich") << 0 << "9:20:30";
+    QTest::newRow("-10h, am Vortag") << -10 << "23:20:30";
+    QTest::newRow("andere") << AndereZonen << "";
+    QTest::newRow("keine Auswahl") << OhneZone << "";
+}
+
+void TstZeitzonen::zugang() {
+    QFETCH(int, zone);
+    QFETCH(QString, uhr);
+    Zeitzonen z;
+    const Zonentexte& heimat = TexteDerHeimatzone(false);
+    const QStringList zuhause = QStringList{heimat.titel, "Uhrzeit: 10:20:30"} + heimat.zeilen;
+    QCOMPARE(Name(z.w->Uhren()), QStringLiteral("Uhren der Zeitzonen"));
+    QCOMPARE(Beschreibung(z.w->Uhren()).split(u'\n'), zuhause);
+    QCOMPARE(Namenlos(*z.w), QStringList());
+    Zugangsprotokoll protokoll;
+    z.Waehle(zone);
+    QStringList dort;
+    if (const Zonentexte* texte = TexteDerZone(zone)) {
+        dort << texte->titel;
+        if (!uhr.isEmpty()) dort << QStringLiteral("Uhrzeit: ") + uhr;
+        QCOMPARE(protokoll.ansagen, QStringList{dort.join(QStringLiteral(", "))});
+        dort << texte->zeilen;
+    }
+    QCOMPARE(Beschreibung(z.w->Uhren()).split(u'\n'), zuhause + dort);
+    QCOMPARE(protokoll.ansagen.size(), dort.isEmpty() ? 0 : 1);
+}
+
+// The zone screen by keys alone: "Zeitzonen" by its access key, a zone chosen with the
+// arrow keys and Enter, the information page by its key, read out and readable line by
+// line; Escape in the dialog hands nothing over; Alt+S closes the window.
+void TstZeitzonen::nurMitTastatur() {
+    Zeitzonen z;
+    z.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(z.w.get()));
+    QCOMPARE(Menuepfade(*z.w), (QStringList{"Schließen", "Zeitzonen", "Infotext"}));
+    Zugangsprotokoll protokoll;
+    const auto waehle = [&z](QList<Qt::Key> tasten) {
+        BeimNaechstenModal([tasten](QWidget& dialog) {
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            for (Qt::Key taste : tasten)
+                Taste(taste);
+            if (dialog.isVisible()) dialog.close();
+        });
+        QVERIFY(Menue(*z.w, {QStringLiteral("Zeitzonen")}));
+        z.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(z.w.get()));
+    };
+    waehle({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+    QCOMPARE(GewaehlteZone, -5);
+    Tour(Aufnahme(*z.w), QStringLiteral("zeitzonen_tastatur"));
+    QVERIFY(Menue(*z.w, {QStringLiteral("Infotext")}));
+    QVERIFY(z.Bild("imgBild")->isVisible());
+    QCOMPARE(Name(z.w->Uhren()), QStringLiteral("Infotext"));
+    const QStringList info = Beschreibung(z.w->Uhren()).split(u'\n');
+    QCOMPARE(info.size(), 19);
+    QCOMPARE(info[10],
+             QStringLiteral("Ein weltweites Zeitzonensystem wurde erstmals 1879 vom "
+                            "kanadischen Eisenbahningenieur Sandford Fleming (1827–1915)"));
+    QCOMPARE(info.last(), QStringLiteral("Weltkarte mit Tag-Nacht-Grenze"));
+    QCOMPARE(Namenlos(*z.w), QStringList());
+    waehle({Qt::Key_Up, Qt::Key_Escape});
+    QCOMPARE(GewaehlteZone, -5);
+    QVERIFY(z.Bild("imgKarte")->isVisible());
+    QCOMPARE(protokoll.ansagen,
+             (QStringList{"Länder für die Zeitzone -5h, Uhrzeit: 4:20:30", "Infotext"}));
+    QVERIFY(Menue(*z.w, {QStringLiteral("Schließen")}));
+    QVERIFY(!z.w->isVisible());
+}
+
+// At 200 % the home clock is drawn at the full resolution, and its arrow, three pixels
+// wide at 1:1 above the map, is six device pixels and sharp.
+void TstZeitzonen::doppelteAufloesung() {
+    Zeitzonen z;
+    z.Waehle(3);
+    const QPoint box(8, 2); // the paint box in the window
+    const QPoint uhr = box + Pixel(HeimUhr.x(), HeimUhr.y());
+    const QString fehler =
+        DoppeltScharf(*z.w->Client(), QRect(uhr - QPoint(40, 38), QSize(80, 76)),
+                      Strichprobe{box + Pixel(0.5, 13.9), Qt::Horizontal, pink, 3},
+                      QStringLiteral("zeitzonen_200_prozent"));
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
 KALMIRO_TEST_MAIN(TstZeitzonen)
