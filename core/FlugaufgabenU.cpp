@@ -25,23 +25,8 @@ QString Rot(const QString& text) {
     return u'#' + text + u'#';
 }
 
-} // namespace
-
-const TFlugziel& TFlugaufgabe::Flugziel() const {
-    return Flugziele[static_cast<std::size_t>(std::clamp(Ziel, 1, AnzahlFlugziele - 1))];
-}
-
-TFlugaufgabe FlugaufgabeZiehen() {
-    TFlugaufgabe a;
-    a.Ziel = Random(AnzahlFlugziele - 1) + 1;
-    a.Tempo = ZufallTempo();
-    a.Aufgabenart = Random(3) + 1;
-    a.AbflugStunde = Random(23);
-    a.AbflugMinute = Random(MinutenJeStunde);
-    FlugaufgabeRechnen(a);
-    return a;
-}
-
+// The flight time, the arrival, the texts and the expected answer of a task whose
+// destination, speed, kind and departure are set.
 void FlugaufgabeRechnen(TFlugaufgabe& a) {
     const TFlugziel& ziel = a.Flugziel();
     QuotientStundenMinuten(ziel.Entfernung, a.Tempo, a.FlugStunden, a.FlugMinuten);
@@ -75,6 +60,23 @@ void FlugaufgabeRechnen(TFlugaufgabe& a) {
         break;
     }
     a.Ergebnis.truncate(KurzText20);
+}
+
+} // namespace
+
+const TFlugziel& TFlugaufgabe::Flugziel() const {
+    return Flugziele[static_cast<std::size_t>(std::clamp(Ziel, 1, AnzahlFlugziele - 1))];
+}
+
+TFlugaufgabe FlugaufgabeZiehen() {
+    TFlugaufgabe a;
+    a.Ziel = Random(AnzahlFlugziele - 1) + 1;
+    a.Tempo = ZufallTempo();
+    a.Aufgabenart = Random(3) + 1;
+    a.AbflugStunde = Random(23);
+    a.AbflugMinute = Random(MinutenJeStunde);
+    FlugaufgabeRechnen(a);
+    return a;
 }
 
 QString Zielbeschriftung(const TFlugziel& ziel) {

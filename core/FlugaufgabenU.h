@@ -34,12 +34,8 @@ struct TFlugaufgabe {
 };
 
 // A new task, drawn in this order: the destination, the speed, the kind, the departure
-// hour (0..22) and minute.
+// hour (0..22) and minute; then its flight time, arrival, texts and expected answer.
 TFlugaufgabe FlugaufgabeZiehen();
-
-// The flight time, the arrival, the texts and the expected answer of a task whose
-// destination, speed, kind and departure are set.
-void FlugaufgabeRechnen(TFlugaufgabe& a);
 
 // The destination as its label shows it, with its offset from Wien: "New York (–6h)",
 // "Kabul (+3h 30min)", "Kinshasa (0h)".

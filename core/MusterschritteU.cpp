@@ -1,5 +1,7 @@
 #include "core/MusterschritteU.h"
 
+#include "core/ZeitenU.h"
+
 #include <algorithm>
 
 namespace kalmiro {
@@ -20,25 +22,47 @@ std::array<TZeitAufgabe, MusterBeispiele> NeueMusterbeispiele(int art) {
 
 namespace {
 
-template <class Menge> auto& Feld(Menge& menge, Spalte spalte) {
-    switch (spalte) {
-    case Spalte::Tage:
-        return menge.Tage;
-    case Spalte::Stunden:
-        return menge.Stunden;
-    case Spalte::Minuten:
-        return menge.Minuten;
-    case Spalte::Sekunden:
-        break;
-    }
-    return menge.Sekunden;
+std::size_t Index(Spalte s) {
+    return static_cast<std::size_t>(s);
 }
+
+constexpr std::array<int Zeitmenge::*, 4> Felder{&Zeitmenge::Tage, &Zeitmenge::Stunden,
+                                                 &Zeitmenge::Minuten, &Zeitmenge::Sekunden};
 
 QString Zahl(int z) {
     return QString::number(z);
 }
 QString Menge(int z, Spalte s) {
     return Zahl(z) + Einheit(s);
+}
+
+// The unit of a column in words, for one and for many.
+QString Einzahl(Spalte s) {
+    static const std::array<QString, 4> woerter{QStringLiteral("Tag"), QStringLiteral("Stunde"),
+                                                QStringLiteral("Minute"),
+                                                QStringLiteral("Sekunde")};
+    return woerter[Index(s)];
+}
+QString Mehrzahl(Spalte s) {
+    static const std::array<QString, 4> woerter{QStringLiteral("Tage"), QStringLiteral("Stunden"),
+                                                QStringLiteral("Minuten"),
+                                                QStringLiteral("Sekunden")};
+    return woerter[Index(s)];
+}
+
+// The neighbouring columns: the larger unit on the left, the smaller on the right.
+Spalte Links(Spalte s) {
+    return static_cast<Spalte>(static_cast<int>(s) - 1);
+}
+Spalte Rechts(Spalte s) {
+    return static_cast<Spalte>(static_cast<int>(s) + 1);
+}
+// How many units of a column make one of the column on its left: 24 hours, 60 minutes,
+// 60 seconds.
+int Je(Spalte s) {
+    return s == Spalte::Stunden   ? StundenJeTag
+           : s == Spalte::Minuten ? MinutenJeStunde
+                                  : SekundenJeMinute;
 }
 
 // Collects the steps of an example while the drawing's state is carried along.
@@ -111,6 +135,32 @@ bool Spaltenwerte(Ablauf& ab, int n, const QString& anschreiben, const Zeitmenge
     return true;
 }
 
+// The working row's column von holds q whole units of the column on its left: they are
+// taken out of von and added on the left. anlass names the column's amount ("Sekundensumme");
+// mitZahl counts the units in the last sentence, as the products do: "Diese 2 Minuten
+// werden" rather than "Diese Minute wird".
+void Ueberlauf(Ablauf& ab, Spalte von, int q, const QString& anlass, bool mitZahl) {
+    const Spalte nach = Links(von);
+    const QString weg = Menge(Je(von) * q, von);
+    QString diese;
+    if (mitZahl && q != 1)
+        diese =
+            QStringLiteral("Diese ") + Zahl(q) + u' ' + Mehrzahl(nach) + QStringLiteral(" werden");
+    else
+        diese = (nach == Spalte::Tage ? QStringLiteral("Dieser ") : QStringLiteral("Diese ")) +
+                (mitZahl ? QStringLiteral("1 ") : QString()) + Einzahl(nach) +
+                QStringLiteral(" wird");
+    ab.Uebertrag(von, Je(von) * q, nach, q,
+                 QStringLiteral("Da die ") + anlass + QStringLiteral(" über ") + weg +
+                     QStringLiteral(" liegt, werden diese abgezogen."),
+                 QStringLiteral("Die ") + weg + QStringLiteral(" werden in ") + Menge(q, nach) +
+                     QStringLiteral(" verwandelt."),
+                 diese + (nach == Spalte::Tage
+                              ? QStringLiteral(" eingetragen.")
+                              : QStringLiteral(" den restlichen ") + Mehrzahl(nach) +
+                                    QStringLiteral(" hinzugezählt.")));
+}
+
 void Addition(Ablauf& ab, int n, const TZeitAufgabe& a) {
     const Zeitmenge summen{0, a.Stunden1 + a.Stunden2, a.Minuten1 + a.Minuten2,
                            a.Sekunden1 + a.Sekunden2};
@@ -121,27 +171,14 @@ void Addition(Ablauf& ab, int n, const TZeitAufgabe& a) {
             QStringLiteral("Die Summe der Sekunden, Minuten und Stunden werden ermittelt."),
             Textfarbe::Rotbraun))
         return;
-    // Each sum is below twice its unit's limit, so one unit carries at a time.
-    ab.Uebertrag(
-        Spalte::Sekunden, 60, Spalte::Minuten, 1,
-        n == 4 ? QStringLiteral("Da die Sekundensumme über 60s liegt, werden diese abgezogen.")
-               : QStringLiteral("Da die Summe der Sekunden über 60s liegt, werden diese "
-                                "abgezogen."),
-        QStringLiteral("Die 60s werden in 1min verwandelt."),
-        QStringLiteral("Diese Minute wird den restlichen Minuten hinzugezählt."));
-    if (n >= 3)
-        ab.Uebertrag(Spalte::Minuten, 60, Spalte::Stunden, 1,
-                     n == 4 ? QStringLiteral("Da die Minutensumme über 60min liegt, werden diese "
-                                             "abgezogen.")
-                            : QStringLiteral("Da die Summe der Minuten über 60min liegt, werden "
-                                             "diese abgezogen."),
-                     QStringLiteral("Die 60min werden in 1h verwandelt."),
-                     QStringLiteral("Diese Stunde wird den restlichen Stunden hinzugezählt."));
-    if (n == 4)
-        ab.Uebertrag(Spalte::Stunden, 24, Spalte::Tage, 1,
-                     QStringLiteral("Da die Stundensumme über 24h liegt, werden diese abgezogen."),
-                     QStringLiteral("Die 24h werden in 1d verwandelt."),
-                     QStringLiteral("Dieser Tag wird eingetragen."));
+    // Example n carries out of its n - 1 right-hand columns, the seconds first. Each sum is
+    // below twice its unit's limit, so one unit carries at a time.
+    Spalte von = Spalte::Sekunden;
+    for (int i = 1; i < n; ++i, von = Links(von))
+        Ueberlauf(ab, von, 1,
+                  n == 4 ? Mehrzahl(von) + QStringLiteral("summe")
+                         : QStringLiteral("Summe der ") + Mehrzahl(von),
+                  false);
     ab.Fertig(QStringLiteral("Das Ergebnis der Addition wird angezeigt."));
 }
 
@@ -192,13 +229,6 @@ void Subtraktion(Ablauf& ab, int n, const TZeitAufgabe& a) {
     differenzZeigen(ab.Arbeit());
 }
 
-// "Diese 1 Minute wird" or "Diese 2 Minuten werden".
-QString Diese(int q, const QString& einzahl, const QString& mehrzahl) {
-    return QStringLiteral("Diese ") + Zahl(q) +
-           (q == 1 ? QStringLiteral(" ") + einzahl + QStringLiteral(" wird")
-                   : QStringLiteral(" ") + mehrzahl + QStringLiteral(" werden"));
-}
-
 void Multiplikation(Ablauf& ab, int n, const TZeitAufgabe& a) {
     const int k = a.k;
     if (!Spaltenwerte(
@@ -209,40 +239,32 @@ void Multiplikation(Ablauf& ab, int n, const TZeitAufgabe& a) {
             QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt."),
             n == 3 ? Textfarbe::Pink : Textfarbe::Rotbraun))
         return;
-
-    int q = ab.Arbeit().Sekunden / 60;
-    ab.Uebertrag(Spalte::Sekunden, 60 * q, Spalte::Minuten, q,
-                 (n == 2 ? QStringLiteral("Da die Anzahl der Sekunden über ")
-                         : QStringLiteral("Da die Sekundenanzahl über ")) +
-                     Zahl(60 * q) + QStringLiteral("s liegt, werden diese abgezogen."),
-                 QStringLiteral("Die ") + Zahl(60 * q) + QStringLiteral("s werden in ") + Zahl(q) +
-                     QStringLiteral("min verwandelt."),
-                 Diese(q, QStringLiteral("Minute"), QStringLiteral("Minuten")) +
-                     QStringLiteral(" den restlichen Minuten hinzugezählt."));
-    if (n >= 3) {
-        // The minutes as they stand, the carried ones included.
-        q = ab.Arbeit().Minuten / 60;
-        ab.Uebertrag(Spalte::Minuten, 60 * q, Spalte::Stunden, q,
-                     QStringLiteral("Da die Minutenanzahl über ") + Zahl(60 * q) +
-                         QStringLiteral("min liegt, werden diese abgezogen."),
-                     QStringLiteral("Die ") + Zahl(60 * q) + QStringLiteral("min werden in ") +
-                         Zahl(q) + QStringLiteral("h verwandelt."),
-                     Diese(q, QStringLiteral("Stunde"), QStringLiteral("Stunden")) +
-                         QStringLiteral(" den restlichen Stunden hinzugezählt."));
-    }
-    if (n == 4) {
-        q = ab.Arbeit().Stunden / 24;
-        ab.Uebertrag(Spalte::Stunden, 24 * q, Spalte::Tage, q,
-                     QStringLiteral("Da die Stundenanzahl über ") + Zahl(24 * q) +
-                         QStringLiteral("h liegt, werden diese abgezogen."),
-                     QStringLiteral("Die ") + Zahl(24 * q) + QStringLiteral("h werden in ") +
-                         Zahl(q) + QStringLiteral("d verwandelt."),
-                     (q == 1
-                          ? QStringLiteral("Dieser 1 Tag wird")
-                          : QStringLiteral("Diese ") + Zahl(q) + QStringLiteral(" Tage werden")) +
-                         QStringLiteral(" eingetragen."));
-    }
+    // As in the addition; each column as it stands, the carried units included.
+    Spalte von = Spalte::Sekunden;
+    for (int i = 1; i < n; ++i, von = Links(von))
+        Ueberlauf(ab, von, Wert(ab.Arbeit(), von) / Je(von),
+                  n == 2 ? QStringLiteral("Anzahl der ") + Mehrzahl(von)
+                         : Mehrzahl(von) + QStringLiteral("anzahl"),
+                  true);
     ab.Fertig(QStringLiteral("Das Ergebnis wird angezeigt."));
+}
+
+// The remainder of the working row's column von divided by k, passed on to the column on
+// its right in that column's unit; restWort names it "Die Resttage 2d".
+void Restuebertrag(Ablauf& ab, int k, Spalte von, bool restWort) {
+    const Spalte nach = Rechts(von);
+    const int q = Wert(ab.Arbeit(), von) % k;
+    const QString rest = Menge(q, von);
+    const QString dazu = Menge(Je(nach) * q, nach);
+    ab.Uebertrag(von, q, nach, Je(nach) * q,
+                 QStringLiteral("Da die Division der ") + Mehrzahl(von) +
+                     QStringLiteral(" durch den Teiler einen Rest von ") + rest +
+                     QStringLiteral(" gibt, wird dieser abgezogen."),
+                 (restWort ? QStringLiteral("Die Rest") + Mehrzahl(von).toLower() + u' '
+                           : QStringLiteral("Die ")) +
+                     rest + QStringLiteral(" werden ") + dazu + QStringLiteral(" verwandelt."),
+                 QStringLiteral("Die ") + dazu + QStringLiteral(" werden zu den restlichen ") +
+                     Mehrzahl(nach) + QStringLiteral(" hinzugezählt."));
 }
 
 void Division(Ablauf& ab, int n, const TZeitAufgabe& a) {
@@ -260,37 +282,9 @@ void Division(Ablauf& ab, int n, const TZeitAufgabe& a) {
         return;
     }
     ab.stand.arbeit = {Erster(a), true, n == 4};
-    int q = 0;
-    if (n == 4) {
-        q = ab.Arbeit().Tage % k;
-        ab.Uebertrag(Spalte::Tage, q, Spalte::Stunden, 24 * q,
-                     QStringLiteral("Da die Division der Tage durch den Teiler einen Rest von ") +
-                         Zahl(q) + QStringLiteral("d gibt, wird dieser abgezogen."),
-                     QStringLiteral("Die Resttage ") + Zahl(q) + QStringLiteral("d werden ") +
-                         Zahl(24 * q) + QStringLiteral("h verwandelt."),
-                     QStringLiteral("Die ") + Zahl(24 * q) +
-                         QStringLiteral("h werden zu den restlichen Stunden hinzugezählt."));
-    }
-    q = ab.Arbeit().Stunden % k;
-    ab.Uebertrag(Spalte::Stunden, q, Spalte::Minuten, 60 * q,
-                 QStringLiteral("Da die Division der Stunden durch den Teiler einen Rest von ") +
-                     Zahl(q) + QStringLiteral("h gibt, wird dieser abgezogen."),
-                 (n == 4 ? QStringLiteral("Die Reststunden ") : QStringLiteral("Die ")) + Zahl(q) +
-                     QStringLiteral("h werden ") + Zahl(60 * q) + QStringLiteral("min verwandelt."),
-                 QStringLiteral("Die ") + Zahl(60 * q) +
-                     QStringLiteral("min werden zu den restlichen Minuten hinzugezählt."));
-    if (n >= 3) {
-        q = ab.Arbeit().Minuten % k;
-        // The sentence names the seconds the label shows.
-        ab.Uebertrag(
-            Spalte::Minuten, q, Spalte::Sekunden, 60 * q,
-            QStringLiteral("Da die Division der Minuten durch den Teiler einen Rest von ") +
-                Zahl(q) + QStringLiteral("min gibt, wird dieser abgezogen."),
-            QStringLiteral("Die ") + Zahl(q) + QStringLiteral("min werden ") + Zahl(60 * q) +
-                QStringLiteral("s verwandelt."),
-            QStringLiteral("Die ") + Zahl(60 * q) +
-                QStringLiteral("s werden zu den restlichen Sekunden hinzugezählt."));
-    }
+    if (n == 4) Restuebertrag(ab, k, Spalte::Tage, true);
+    Restuebertrag(ab, k, Spalte::Stunden, n == 4);
+    if (n >= 3) Restuebertrag(ab, k, Spalte::Minuten, false);
     ab.Fertig();
     ab.stand.spalten = {quotienten(ab.Arbeit()), true, n == 4};
     ab.Schritt(QStringLiteral("Der Quotient der Stunden, Minuten und Sekunden wird ermittelt und "
@@ -321,24 +315,16 @@ std::vector<Musterschritt> Musterschritte(int art, int beispiel, const TZeitAufg
 }
 
 int& Wert(Zeitmenge& menge, Spalte spalte) {
-    return Feld(menge, spalte);
+    return menge.*Felder[Index(spalte)];
 }
 int Wert(const Zeitmenge& menge, Spalte spalte) {
-    return Feld(menge, spalte);
+    return menge.*Felder[Index(spalte)];
 }
 
 QString Einheit(Spalte spalte) {
-    switch (spalte) {
-    case Spalte::Tage:
-        return QStringLiteral("d");
-    case Spalte::Stunden:
-        return QStringLiteral("h");
-    case Spalte::Minuten:
-        return QStringLiteral("min");
-    case Spalte::Sekunden:
-        break;
-    }
-    return QStringLiteral("s");
+    static constexpr std::array<QStringView, 4> einheiten{EinheitTag, EinheitStunde, EinheitMinute,
+                                                          EinheitSekunde};
+    return einheiten[Index(spalte)].toString();
 }
 
 } // namespace kalmiro

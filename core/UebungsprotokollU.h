@@ -67,9 +67,9 @@ enum class Hindernis {
 // Before the last round only an empty entry holds a task up (a task left open is given
 // up); in the last round every task must be final.
 constexpr Hindernis WeiterHindernis(const Aufgabenstand& a, bool leer, bool letzteRunde) {
-    if (letzteRunde && !a.Fertig()) return leer ? Hindernis::OhneEintrag : Hindernis::Offen;
-    if (leer && !a.Fertig()) return Hindernis::OhneEintrag;
-    return Hindernis::Keins;
+    if (a.Fertig()) return Hindernis::Keins;
+    if (leer) return Hindernis::OhneEintrag;
+    return letzteRunde ? Hindernis::Offen : Hindernis::Keins;
 }
 
 // What "Weiter" does with the round.

@@ -6,6 +6,22 @@ namespace kalmiro {
 namespace {
 constexpr int MaxZiffern = 9; // so that every number read fits an int
 constexpr QStringView Minutenzeichen = u"min";
+
+// A number typed strictly: leading blanks, then 1 to 9 decimal digits and nothing else.
+std::optional<int> StrengeZahl(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    const QStringView ziffern = text.mid(i);
+    if (ziffern.isEmpty() || ziffern.size() > MaxZiffern) return std::nullopt;
+    int wert = 0;
+    for (QChar c : ziffern) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        wert = wert * 10 + (c.unicode() - u'0');
+    }
+    return wert;
+}
+
 } // namespace
 
 QString Uhrzeittext(int stunden, int minuten) {
@@ -23,20 +39,6 @@ QChar Zeitzeichen(Zeitform form, QChar c) {
     if (QStringView(u" himn").contains(c)) return c;
     if (QStringView(u"HIMN").contains(c)) return c.toLower();
     return {};
-}
-
-std::optional<int> StrengeZahl(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
-        ++i;
-    const QStringView ziffern = text.mid(i);
-    if (ziffern.isEmpty() || ziffern.size() > MaxZiffern) return std::nullopt;
-    int wert = 0;
-    for (QChar c : ziffern) {
-        if (c < u'0' || c > u'9') return std::nullopt;
-        wert = wert * 10 + (c.unicode() - u'0');
-    }
-    return wert;
 }
 
 std::optional<QString> LeseZeiteingabe(QStringView eingabe, Zeitform form) {

@@ -25,15 +25,13 @@ QString Zeitdauertext(int stunden, int minuten);
 // Anything else gives a null QChar.
 QChar Zeitzeichen(Zeitform form, QChar c);
 
-// A number typed strictly: leading blanks, then 1 to 9 decimal digits and nothing else.
-std::optional<int> StrengeZahl(QStringView text);
-
 // Reads a typed time: the entry cut to 20 characters, split after the first ":" (time of
 // day) or "h" (duration). What comes before stays as typed, so 013:25 is not 13:25. Of a
 // duration's minutes part the last three characters ("min") are dropped where it has at
-// least three. The minutes part must then be a strict number; the result is the
-// normalised text (6h20 and 6h 020min read 6h 20min, 13:025 reads 13:25), or nothing when
-// the minutes are not a number (13:, 6h 20, 6h 20 min, an empty entry).
+// least three. The minutes part must then be a strict number: leading blanks, then 1 to 9
+// decimal digits and nothing else. The result is the normalised text (6h20 and 6h 020min
+// read 6h 20min, 13:025 reads 13:25), or nothing when the minutes are not a number (13:,
+// 6h 20, 6h 20 min, an empty entry).
 std::optional<QString> LeseZeiteingabe(QStringView eingabe, Zeitform form);
 
 } // namespace kalmiro

@@ -17,11 +17,7 @@ int Schrittzahl(int aufgabenart) {
 }
 
 TZugaufgabe NeuesZeitbeispiel(int aufgabenart) {
-    TZugaufgabe a;
-    a.Aufgabenart = std::clamp(aufgabenart, 1, ZeitBeispiele);
-    ZeitenWaehlen(a);
-    FahrzeitUndErgebnis(a);
-    return a;
+    return ZugaufgabeDerArt(aufgabenart);
 }
 
 Farbe Tintenfarbe(Zeittinte tinte) {

@@ -2,14 +2,13 @@
 
 #include "core/TexteU.h"
 #include "core/ZeiteingabeU.h"
+#include "core/ZeitenU.h"
 #include "core/ZufallU.h"
 
 #include <algorithm>
 
 namespace kalmiro {
 namespace {
-
-constexpr int Tagesstunden = 24;
 
 // Drawn value 1..100 up to which each kind is chosen.
 constexpr std::array<int, 6> ArtGrenzen{10, 20, 30, 53, 76, 100};
@@ -86,10 +85,25 @@ const std::array<TZugdaten, AnzahlZuege> Zugtabelle{{
 }};
 // clang-format on
 
-void MinutenWaehlen(TZugaufgabe& a) {
+int AufgabenartWaehlen() {
+    const int v = Random(100) + 1;
+    const auto art = std::lower_bound(ArtGrenzen.begin(), ArtGrenzen.end(), v);
+    return static_cast<int>(art - ArtGrenzen.begin()) + 1;
+}
+
+void ZeitenWaehlen(TZugaufgabe& a) {
+    if (a.UeberNacht()) {
+        a.AbfahrtStunde = Random(18) + 3;
+        a.AnkunftStunde = Random(18) + 3;
+    } else {
+        do {
+            a.AbfahrtStunde = Random(23) + 1;
+            a.AnkunftStunde = Random(22) + 1;
+        } while (a.AnkunftStunde - a.AbfahrtStunde <= 5);
+    }
     do {
-        a.AbfahrtMinute = Random(60);
-        a.AnkunftMinute = Random(60);
+        a.AbfahrtMinute = Random(MinutenJeStunde);
+        a.AnkunftMinute = Random(MinutenJeStunde);
     } while (a.AbfahrtMinute == a.AnkunftMinute);
 }
 
@@ -139,29 +153,10 @@ QString Zugaufgabentext(const TZugaufgabe& a) {
                            : QStringLiteral(", Fahrt an einem Tag"));
 }
 
-int AufgabenartWaehlen() {
-    const int v = Random(100) + 1;
-    const auto art = std::lower_bound(ArtGrenzen.begin(), ArtGrenzen.end(), v);
-    return static_cast<int>(art - ArtGrenzen.begin()) + 1;
-}
-
-void ZeitenWaehlen(TZugaufgabe& a) {
-    if (a.UeberNacht()) {
-        a.AbfahrtStunde = Random(18) + 3;
-        a.AnkunftStunde = Random(18) + 3;
-    } else {
-        do {
-            a.AbfahrtStunde = Random(23) + 1;
-            a.AnkunftStunde = Random(22) + 1;
-        } while (a.AnkunftStunde - a.AbfahrtStunde <= 5);
-    }
-    MinutenWaehlen(a);
-}
-
 void FahrzeitUndErgebnis(TZugaufgabe& a) {
     if (a.UeberNacht()) {
         int h = 0, m = 0;
-        ZeitDifferenz(a.AbfahrtStunde, a.AbfahrtMinute, Tagesstunden, 0, h, m);
+        ZeitDifferenz(a.AbfahrtStunde, a.AbfahrtMinute, StundenJeTag, 0, h, m);
         ZeitSumme(h, m, a.AnkunftStunde, a.AnkunftMinute, a.FahrzeitStunden, a.FahrzeitMinuten);
     } else {
         ZeitDifferenz(a.AbfahrtStunde, a.AbfahrtMinute, a.AnkunftStunde, a.AnkunftMinute,
@@ -181,12 +176,16 @@ void FahrzeitUndErgebnis(TZugaufgabe& a) {
     a.Ergebnis.truncate(KurzText20);
 }
 
-TZugaufgabe NeueZugaufgabe() {
+TZugaufgabe ZugaufgabeDerArt(int aufgabenart) {
     TZugaufgabe a;
-    a.Aufgabenart = AufgabenartWaehlen();
+    a.Aufgabenart = std::clamp(aufgabenart, 1, static_cast<int>(ArtGrenzen.size()));
     ZeitenWaehlen(a);
     FahrzeitUndErgebnis(a);
     return a;
+}
+
+TZugaufgabe NeueZugaufgabe() {
+    return ZugaufgabeDerArt(AufgabenartWaehlen());
 }
 
 const TZugdaten& Zug(int nummer) {

@@ -44,19 +44,18 @@ const QString& GesuchteZeit(int gesucht);
 // 5h 45min, Ges.: Ankunft, Fahrt an einem Tag".
 QString Zugaufgabentext(const TZugaufgabe& a);
 
-// The kind of the next task: 10 % each within one day, 23, 23 and 24 % overnight.
-int AufgabenartWaehlen();
+// A task of the kind (1..6; others are taken as the nearest): the hours, then the
+// minutes of departure and arrival drawn again until they fit, within one day the arrival
+// hour more than five above the departure hour, overnight any hours from 3 to 20, the two
+// minutes always different; then its travel time and expected answer.
+TZugaufgabe ZugaufgabeDerArt(int aufgabenart);
 
-// The hours, then the minutes of departure and arrival for the task's kind, drawn again
-// until they fit: within one day the arrival hour more than five above the departure
-// hour; overnight any hours from 3 to 20; the two minutes always differ.
-void ZeitenWaehlen(TZugaufgabe& a);
+// A whole new task, the kind drawn first: 10 % each within one day, 23, 23 and 24 %
+// overnight.
+TZugaufgabe NeueZugaufgabe();
 
 // The travel time and the expected answer of a task whose times are set.
 void FahrzeitUndErgebnis(TZugaufgabe& a);
-
-// A whole new task, drawing the kind first and then the times.
-TZugaufgabe NeueZugaufgabe();
 
 // The trains shown beside the tasks. A '#' switches the text between black and red.
 struct TZugdaten {

@@ -19,10 +19,6 @@ TFlugaufgabe Gezogen(const QList<int>& werte) {
     return FlugaufgabeZiehen();
 }
 
-QString Zwei(int zahl) {
-    return QStringLiteral("%1").arg(zahl, 2, 10, QLatin1Char('0'));
-}
-
 // What is wrong with a task, or empty; worked out again in minutes from the table.
 QString Fehler(const TFlugaufgabe& a) {
     if (a.Ziel < 1 || a.Ziel > 58) return QStringLiteral("destination");
@@ -44,11 +40,9 @@ QString Fehler(const TFlugaufgabe& a) {
                         z.Stunden * 60 + z.Minuten;
     if ((a.AnkunftStunde * 60 + a.AnkunftMinute) != (ankunft % Tag + Tag) % Tag)
         return QStringLiteral("arrival");
-    const QString erwartet =
-        a.Aufgabenart == 1 ? QString::number(a.FlugStunden) + QStringLiteral("h ") +
-                                 Zwei(a.FlugMinuten) + QStringLiteral("min")
-        : a.Aufgabenart == 2 ? QString::number(a.AnkunftStunde) + u':' + Zwei(a.AnkunftMinute)
-                             : QString::number(a.AbflugStunde) + u':' + Zwei(a.AbflugMinute);
+    const QString erwartet = a.Aufgabenart == 1   ? Zeitdauertext(a.FlugStunden, a.FlugMinuten)
+                             : a.Aufgabenart == 2 ? Uhrzeittext(a.AnkunftStunde, a.AnkunftMinute)
+                                                  : Uhrzeittext(a.AbflugStunde, a.AbflugMinute);
     if (a.Ergebnis != erwartet) return QStringLiteral("expected answer ") + a.Ergebnis;
     return {};
 }

@@ -11,20 +11,6 @@ Q_DECLARE_METATYPE(kalmiro::Textfarbe)
 
 namespace {
 
-Zeitmenge Spaltenrechnung(int art, const TZeitAufgabe& a) {
-    switch (art) {
-    case ArtAddition:
-        return Addiere(a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2, a.Sekunden2);
-    case ArtSubtraktion:
-        return Subtrahiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.Stunden2, a.Minuten2,
-                           a.Sekunden2);
-    case ArtMultiplikation:
-        return Multipliziere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
-    default:
-        return Dividiere(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1, a.k);
-    }
-}
-
 // The amount a label shows, in seconds: "2h" is 7200.
 long long InSekunden(const QString& label) {
     static const QRegularExpression form(QStringLiteral("^(\\d+)(d|h|min|s)$"));
@@ -106,7 +92,8 @@ QString Fehler(int art, int n, const TZeitAufgabe& a) {
     const bool inArbeit = n > 1 && (art == ArtAddition || art == ArtMultiplikation);
     const Musterzeile& ergebnis = inArbeit ? ende.arbeit : ende.spalten;
     if (!ergebnis.sichtbar) return QStringLiteral("result not shown");
-    if (ergebnis.wert != Spaltenrechnung(art, a))
+    // The task's own result is the column arithmetic's.
+    if (ergebnis.wert != a.Ergebnis())
         return QStringLiteral("result differs from the column arithmetic");
     return {};
 }

@@ -122,7 +122,6 @@ QString Fehler(int art, const TZeitAufgabe& a) {
     return {};
 }
 
-
 void ArtUndStufe() {
     QTest::addColumn<int>("art");
     QTest::addColumn<int>("stufe");
@@ -317,10 +316,7 @@ void TstZeitaufgaben::vorgelesen_data() {
 void TstZeitaufgaben::vorgelesen() {
     QFETCH(int, art);
     QFETCH(QList<int>, werte);
-    TZeitAufgabe a;
-    a.Tage1 = werte[0], a.Stunden1 = werte[1], a.Minuten1 = werte[2], a.Sekunden1 = werte[3];
-    a.Stunden2 = werte[4], a.Minuten2 = werte[5], a.Sekunden2 = werte[6], a.k = werte[7];
-    QTEST(Aufgabentext(art, a), "text");
+    QTEST(Aufgabentext(art, test::AufgabeAus(werte)), "text");
 }
 
 QTEST_GUILESS_MAIN(TstZeitaufgaben)

@@ -92,6 +92,22 @@ QString Fehler(const TZugaufgabe& a, QList<int>& gleitet) {
     return {};
 }
 
+// The columns of a table of single steps: the kind, the departure h, m and arrival h, m,
+// and the step.
+void SchrittSpalten() {
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QList<int>>("zeiten");
+    QTest::addColumn<int>("schritt");
+}
+
+// The step the current row names.
+Zeitschritt Schritt() {
+    QFETCH(int, art);
+    QFETCH(QList<int>, zeiten);
+    QFETCH(int, schritt);
+    return Zeitpunktschritte(ZeitbeispielAus(art, zeiten))[static_cast<std::size_t>(schritt - 1)];
+}
+
 } // namespace
 
 class TstZeitpunktschritte : public QObject {
@@ -147,9 +163,7 @@ void TstZeitpunktschritte::vieleBeispiele() {
 // Examples with set times: the rows of one computation at the start and at the end of a
 // step.
 void TstZeitpunktschritte::kanten_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<QList<int>>("zeiten"); // departure h, m, arrival h, m
-    QTest::addColumn<int>("schritt");
+    SchrittSpalten();
     QTest::addColumn<float>("basis");
     QTest::addColumn<QStringList>("anfang");
     QTest::addColumn<QStringList>("ende");
@@ -174,21 +188,15 @@ void TstZeitpunktschritte::kanten_data() {
 }
 
 void TstZeitpunktschritte::kanten() {
-    QFETCH(int, art);
-    QFETCH(QList<int>, zeiten);
-    QFETCH(int, schritt);
     QFETCH(float, basis);
-    const auto schritte = Zeitpunktschritte(ZeitbeispielAus(art, zeiten));
-    const Zeitschritt& s = schritte[static_cast<std::size_t>(schritt - 1)];
+    const Zeitschritt s = Schritt();
     QTEST(Spalte(s.stand, basis), "anfang");
     QTEST(Spalte(s.ende, basis), "ende");
 }
 
 // The sentences of the slides with their numbers, and the odd spellings that stay.
 void TstZeitpunktschritte::texte_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<QList<int>>("zeiten");
-    QTest::addColumn<int>("schritt");
+    SchrittSpalten();
     QTest::addColumn<QString>("satz"); // of the slide, empty: none
     QTest::addColumn<QString>("text");
     QTest::addColumn<Zeittinte>("farbe");
@@ -206,11 +214,7 @@ void TstZeitpunktschritte::texte_data() {
 }
 
 void TstZeitpunktschritte::texte() {
-    QFETCH(int, art);
-    QFETCH(QList<int>, zeiten);
-    QFETCH(int, schritt);
-    const auto schritte = Zeitpunktschritte(ZeitbeispielAus(art, zeiten));
-    const Zeitschritt& s = schritte[static_cast<std::size_t>(schritt - 1)];
+    const Zeitschritt s = Schritt();
     QTEST(s.uebertrag ? s.uebertrag->satz : QString(), "satz");
     QTEST(s.text, "text");
     QTEST(s.farbe, "farbe");
@@ -243,9 +247,7 @@ void TstZeitpunktschritte::begriffe() {
 // The computations read block by block, each heading before its blocks, the signs in
 // front of their rows; a label on its way changes the rows it has reached.
 void TstZeitpunktschritte::vorgelesen_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<QList<int>>("zeiten");
-    QTest::addColumn<int>("schritt");
+    SchrittSpalten();
     QTest::addColumn<QStringList>("texte");
     using L = QList<int>;
     // clang-format off
@@ -258,11 +260,7 @@ void TstZeitpunktschritte::vorgelesen_data() {
 }
 
 void TstZeitpunktschritte::vorgelesen() {
-    QFETCH(int, art);
-    QFETCH(QList<int>, zeiten);
-    QFETCH(int, schritt);
-    const auto schritte = Zeitpunktschritte(ZeitbeispielAus(art, zeiten));
-    QTEST(Rechnungstexte(schritte[static_cast<std::size_t>(schritt - 1)].ende), "texte");
+    QTEST(Rechnungstexte(Schritt().ende), "texte");
 }
 
 QTEST_GUILESS_MAIN(TstZeitpunktschritte)

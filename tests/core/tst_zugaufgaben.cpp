@@ -16,12 +16,9 @@ bool In(int wert, int von, int bis) {
     return wert >= von && wert <= bis;
 }
 
-QString Zwei(int zahl) {
-    return QStringLiteral("%1").arg(zahl, 2, 10, QLatin1Char('0'));
-}
-
 // What is wrong with a generated task, or empty. Everything is worked out again in
-// minutes from the task's own times, not by the generator's routines.
+// minutes from the task's own times, not by the generator's routines; the expected text
+// by the shared time texts, whose form the scripted rows below hold.
 QString Fehler(const TZugaufgabe& a) {
     if (!In(a.Aufgabenart, 1, 6)) return QStringLiteral("kind");
     if (!In(a.AbfahrtMinute, 0, 59) || !In(a.AnkunftMinute, 0, 59))
@@ -44,21 +41,10 @@ QString Fehler(const TZugaufgabe& a) {
     }
     if (a.FahrzeitStunden * 60 + a.FahrzeitMinuten != fahrt || !In(a.FahrzeitMinuten, 0, 59))
         return QStringLiteral("travel time");
-    QString erwartet;
-    switch (a.Aufgabenart) {
-    case 1:
-    case 4:
-        erwartet = QString::number(fahrt / 60) + QStringLiteral("h ") + Zwei(fahrt % 60) +
-                   QStringLiteral("min");
-        break;
-    case 2:
-    case 5:
-        erwartet = QString::number(a.AnkunftStunde) + u':' + Zwei(a.AnkunftMinute);
-        break;
-    default:
-        erwartet = QString::number(a.AbfahrtStunde) + u':' + Zwei(a.AbfahrtMinute);
-        break;
-    }
+    const int art = (a.Aufgabenart - 1) % 3;
+    const QString erwartet = art == 0   ? Zeitdauertext(fahrt / 60, fahrt % 60)
+                             : art == 1 ? Uhrzeittext(a.AnkunftStunde, a.AnkunftMinute)
+                                        : Uhrzeittext(a.AbfahrtStunde, a.AbfahrtMinute);
     if (a.Ergebnis != erwartet) return QStringLiteral("expected text ") + a.Ergebnis;
     return {};
 }

@@ -130,7 +130,7 @@ void TstZeitachse::zeitmarke() {
     QFETCH(bool, pink);
     QFETCH(QString, text);
     QFETCH(float, hub);
-    const QColor farbe = QColor::fromRgb(pink ? fbPink : fbSeegruen);
+    const QColor farbe = pink ? test::pink : QColor::fromRgb(fbSeegruen);
     constexpr float x = -5;
     QImage bild = Zeitleinwand();
     {
@@ -145,10 +145,9 @@ void TstZeitachse::zeitmarke() {
     QVERIFY(FarbeEtwa(bild, X(x + 0.15f), Y(hoehe + 0.3f), farbe, 30));
     // The face, centred six units above the axis with radius 2: its grey fills the
     // quarter between 7 and 9 o'clock, the minute hand points down.
-    const QColor blatt = QColor::fromRgb(fbGrau240);
-    QVERIFY(FarbeEtwa(bild, X(x - 1.5f), Y(oben + 6 - 0.6f), blatt, 4));
-    QVERIFY(FarbeEtwa(bild, X(x), Y(oben + 6 - 1.2f), QColor::fromRgb(fbGrau128), 40));
-    QVERIFY(!FarbeEtwa(bild, X(x - 2.3f), Y(oben + 6), blatt, 4));
+    QVERIFY(FarbeEtwa(bild, X(x - 1.5f), Y(oben + 6 - 0.6f), grau240, 4));
+    QVERIFY(FarbeEtwa(bild, X(x), Y(oben + 6 - 1.2f), grau128, 40));
+    QVERIFY(!FarbeEtwa(bild, X(x - 2.3f), Y(oben + 6), grau240, 4));
     // The time above the clock in the mark's colour, centred on x.
     const QRect tinte = Umriss(bild, Etwa(farbe, 60), QRect(0, Y(oben + 9.5f), 1000, 20));
     QVERIFY(!tinte.isEmpty());
