@@ -7,6 +7,7 @@
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
@@ -475,9 +476,9 @@ void TfrmZeitzonen::EingabePlatzieren() {
 void TfrmZeitzonen::AntwortZeigen() {
     QLabel* panel = ui->pnlAnzeige;
     if (ZeigeRichtig)
-        ZeigeText(*panel, m_aufgabe.Ergebnis, Blau);
+        Anzeigen(panel, m_aufgabe.Ergebnis, Blau, false);
     else if (ZeigeFalsch)
-        ZeigeText(*panel, ui->edtEingabe->text(), Rot);
+        Anzeigen(panel, ui->edtEingabe->text(), Rot, false);
     panel->setVisible(ZeigeRichtig || ZeigeFalsch);
 }
 
