@@ -18,7 +18,6 @@
 
 #include <QHideEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QTime>
@@ -121,22 +120,21 @@ constexpr Ort StreckeOrt{-24.5f, -18.0f};
 
 } // namespace
 
+QString FlugzeugbildPfad(int n) {
+    return QStringLiteral(":/bilder/zeitzonen/imgFl%1.png").arg(n, 2, 10, QLatin1Char('0'));
+}
+
 TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitzonen>()),
       m_timer1(new TSekundentakt(this)), m_timer2(new QTimer(this)) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
 
-    ui->imgKarte->setPixmap(QPixmap(QStringLiteral(":/bilder/zeitzonen/imgKarte.jpg")));
-    ui->imgBild->setPixmap(QPixmap(QStringLiteral(":/bilder/zeitzonen/imgBild.jpg")));
-    // The aircraft by name, each with the picture of its number.
+    // The aircraft by name; each gets the picture of its number when it is first shown.
     Flugzeug = {nullptr,     ui->imgFl01, ui->imgFl02, ui->imgFl03, ui->imgFl04, ui->imgFl05,
                 ui->imgFl06, ui->imgFl07, ui->imgFl08, ui->imgFl09, ui->imgFl10, ui->imgFl11,
                 ui->imgFl12, ui->imgFl13, ui->imgFl14, ui->imgFl15, ui->imgFl16, ui->imgFl17,
                 ui->imgFl18, ui->imgFl19, ui->imgFl20, ui->imgFl21};
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->setPixmap(QPixmap(
-            QStringLiteral(":/bilder/zeitzonen/imgFl%1.png").arg(n, 2, 10, QLatin1Char('0'))));
 
     // The panel is white whatever the desktop's colours.
     QPalette weiss = ui->pnlAnzeige->palette();
@@ -272,13 +270,22 @@ void TfrmZeitzonen::ModusZeigen(bool flug) {
         w->setVisible(flug);
     // "Auswertung" takes the place of "Weiter" only once a series is done.
     ui->btnAuswertung->hide();
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->hide();
+    FlugzeugZeigen(0);
 }
 
 void TfrmZeitzonen::KarteZeigen(bool karte) {
+    if (karte)
+        BildLaden(ui->imgKarte, QStringLiteral(":/bilder/zeitzonen/imgKarte.jpg"));
+    else
+        BildLaden(ui->imgBild, QStringLiteral(":/bilder/zeitzonen/imgBild.jpg"));
     ui->imgKarte->setVisible(karte);
     ui->imgBild->setVisible(!karte);
+}
+
+void TfrmZeitzonen::FlugzeugZeigen(int n) {
+    if (QLabel* bild = Flugzeugbild(n)) BildLaden(bild, FlugzeugbildPfad(n));
+    for (int i = 1; i <= AnzahlFlugzeugbilder; ++i)
+        Flugzeug[static_cast<std::size_t>(i)]->setVisible(i == n);
 }
 
 void TfrmZeitzonen::menAuswahlClick() {
@@ -405,10 +412,8 @@ void TfrmZeitzonen::NeueFlugaufgabe() {
     m_aufgabe = FlugaufgabeZiehen();
     m_route = Flugroute(m_aufgabe.Flugziel());
     Flugschritt = 0;
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->hide();
     FlugzeugSetzen(m_route.Start);
-    if (QLabel* bild = Flugzeugbild(m_aufgabe.Flugziel().Bild)) bild->show();
+    FlugzeugZeigen(m_aufgabe.Flugziel().Bild);
 
     ZeigeRichtig = false;
     ZeigeFalsch = false;

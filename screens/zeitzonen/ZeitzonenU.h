@@ -26,6 +26,9 @@ namespace kalmiro {
 class TPaintBox;
 class TSekundentakt;
 
+// The embedded picture of aircraft n (1..21).
+QString FlugzeugbildPfad(int n);
+
 // The world map of the time zones with live clocks of the home zone and of a chosen zone,
 // and a page on the history of time zones (BeispielArt 1). The same window holds the
 // flight exercises (BeispielArt 2): a flight from Wien on the map, an aircraft flying
@@ -67,6 +70,7 @@ private:
     void btnAuswertungClick();
     void menMaxanzahlClick();
     void FlugzeugSetzen(Weltpunkt ort);
+    void FlugzeugZeigen(int n); // aircraft n alone; 0 none
     void EingabePlatzieren();
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
     void ZeichneFlug(QPainter& canvas);
@@ -79,7 +83,7 @@ private:
 
     bool Flugmodus() const;
     void ModusZeigen(bool flug);
-    void KarteZeigen(bool karte);
+    void KarteZeigen(bool karte); // the map, or the information page's picture
     void ZeichneKarte(QPainter& canvas);
     void ZeichneZonentexte(QPainter& canvas, int zone);
     void ZeichneInfo(QPainter& canvas);
