@@ -107,6 +107,10 @@ const QString Flugaufforderung =
     QStringLiteral("Gib den Zeitpunkt bzw. die Zeitdauer ein und drücke die Enter–Taste");
 constexpr float WienBeschriftungY = 15.0f;
 constexpr float WienPfeilY = 14.0f;
+// The clock at Wien stands halfway between the city and its label.
+float HeimUhrY() {
+    return (Flugziele[Heimatstadt].Y + WienBeschriftungY) / 2.0f;
+}
 constexpr int Randpixel = 4; // a label's box and a little air within the paint box
 constexpr float FlugUhrradius = 1.6f;
 // A clock on its own gets longer hands than one of a pair; both stay within the face.
@@ -221,17 +225,13 @@ void TfrmZeitzonen::FormActivate() {
     // Every opening starts a series of its own, whatever the last one came to.
     m_runde->SerieBeginnen();
 
-    ZeigeRichtig = false;
-    ZeigeFalsch = false;
     ui->edtEingabe->show();
     ui->edtEingabe->clear();
     ui->edtEingabe->setFocus();
     ui->pnlAnzeige->hide();
 
-    Randfarbe = fbBraun;
     GewaehlteZone = KeineZone;
     Seite = 1;
-    HeimUhrY = (Flugziele[Heimatstadt].Y + 15.0f) / 2.0f;
     // A visit that ended on the information page starts with the map again.
     KarteZeigen(true);
     m_auswahlOffen = false;
@@ -352,7 +352,7 @@ QStringList TfrmZeitzonen::InfoVorgelesen() const {
 }
 
 void TfrmZeitzonen::ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden) {
-    DrawClockFace(canvas, Randfarbe, fbGrau240, 7, x, y, Uhrradius);
+    DrawClockFace(canvas, fbBraun, fbGrau240, 7, x, y, Uhrradius);
     DrawClockHandsShifted(canvas, Schwarz, fbGrau128, fbPink, 3, 2, 1, zeit, stunden, 0, x, y,
                           Uhrradius);
 }
@@ -415,12 +415,10 @@ void TfrmZeitzonen::NeueFlugaufgabe() {
     FlugzeugSetzen(m_route.Start);
     FlugzeugZeigen(m_aufgabe.Flugziel().Bild);
 
-    ZeigeRichtig = false;
-    ZeigeFalsch = false;
-    AntwortZeigen();
     EingabePlatzieren();
     m_runde->Aufforderung(Flugaufforderung);
     m_runde->NeueAufgabe(m_aufgabe.Ergebnis, m_aufgabe.Form());
+    AntwortZeigen(); // an open task: no panel
     ui->pntUhren->update();
 }
 
@@ -480,19 +478,15 @@ void TfrmZeitzonen::EingabePlatzieren() {
 
 void TfrmZeitzonen::AntwortZeigen() {
     QLabel* panel = ui->pnlAnzeige;
-    if (ZeigeRichtig)
+    if (ZeigeRichtig())
         Anzeigen(panel, m_aufgabe.Ergebnis, Blau, false);
-    else if (ZeigeFalsch)
+    else if (ZeigeFalsch())
         Anzeigen(panel, ui->edtEingabe->text(), Rot, false);
-    panel->setVisible(ZeigeRichtig || ZeigeFalsch);
+    panel->setVisible(ZeigeRichtig() || ZeigeFalsch());
 }
 
 void TfrmZeitzonen::edtEingabeExit() {
-    if (!m_runde->Pruefen() || !Stand().Fertig()) return;
-    ZeigeRichtig = Stand().geloest;
-    ZeigeFalsch = Stand().aufgedeckt;
-    AntwortZeigen();
-    ui->pntUhren->update();
+    if (m_runde->Pruefen()) AntwortZeigen();
 }
 
 void TfrmZeitzonen::btnWeiterClick() {
@@ -516,10 +510,10 @@ void TfrmZeitzonen::menMaxanzahlClick() {
 
 QStringList TfrmZeitzonen::Vorgelesen() const {
     QStringList zeilen = Flugtexte(m_aufgabe);
-    if (ZeigeRichtig)
+    if (ZeigeRichtig())
         zeilen << m_aufgabe.Gesucht + QStringLiteral(": ") + m_aufgabe.Ergebnis +
                       QStringLiteral(", richtig");
-    else if (ZeigeFalsch)
+    else if (ZeigeFalsch())
         zeilen << QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
                       QStringLiteral(", falsch");
     return zeilen;
@@ -559,7 +553,7 @@ void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
         DrawClockHandsHM(canvas, QColor::fromRgb(fbGrau53), QColor::fromRgb(fbGrau128), 3, 2, h, m,
                          x, y, zeiger);
     };
-    if (abflug) uhr(wien.X, HeimUhrY, a.AbflugStunde, a.AbflugMinute);
+    if (abflug) uhr(wien.X, HeimUhrY(), a.AbflugStunde, a.AbflugMinute);
     if (ankunft) uhr(ziel.X, m_route.ZielUhrY, a.AnkunftStunde, a.AnkunftMinute);
 }
 

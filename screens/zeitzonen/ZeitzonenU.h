@@ -72,6 +72,9 @@ private:
     void FlugzeugSetzen(Weltpunkt ort);
     void FlugzeugZeigen(int n); // aircraft n alone; 0 none
     void EingabePlatzieren();
+    // What pnlAnzeige shows of a judged task: the expected answer, or the wrong entry.
+    bool ZeigeRichtig() const { return Stand().geloest; }
+    bool ZeigeFalsch() const { return Stand().aufgedeckt; }
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
     void ZeichneFlug(QPainter& canvas);
     // The drawing as a screen reader reads it, line by line: a flight; the map with its
@@ -95,16 +98,11 @@ private:
     QTimer* m_timer2;
 
     int Seite = 1; // 1 the map with the clocks, 2 the information page
-    Farbe Randfarbe = KeineFarbe;
     // While the choice dialog is open the home zone's last line names other countries.
     bool m_auswahlOffen = false;
 
-    // Of the flight exercises: entries 1 .. 21 (0 unused), what pnlAnzeige shows, and the
-    // height of the clock at Wien.
+    // The aircraft of the flights: entries 1 .. 21 (0 unused).
     std::array<QLabel*, AnzahlFlugzeugbilder + 1> Flugzeug{};
-    bool ZeigeRichtig = false;
-    bool ZeigeFalsch = false;
-    float HeimUhrY = 0.0f;
 
     std::unique_ptr<TZeituebung> m_runde;
     TFlugaufgabe m_aufgabe;
