@@ -4,6 +4,7 @@
 #include "platform/Zugang.h"
 
 #include <QLabel>
+#include <QPixmap>
 
 namespace kalmiro {
 
@@ -19,6 +20,10 @@ void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool an
     Schriftfarbe(anzeige, farbe);
     anzeige->setText(Zeilenumbrueche(text));
     if (ansagen) Ansagen(anzeige, anzeige->text());
+}
+
+void BildLaden(QLabel* bild, const QString& pfad) {
+    if (bild && bild->pixmap().isNull()) bild->setPixmap(QPixmap(pfad));
 }
 
 } // namespace kalmiro

@@ -16,4 +16,8 @@ void Schriftfarbe(QWidget* w, const QColor& farbe);
 // every keystroke is not, so it does not talk over the pupil's typing.
 void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen);
 
+// Decodes the picture into the label the first time it is shown: every window is created
+// at start, and a window with many pictures shows few of them at once.
+void BildLaden(QLabel* bild, const QString& pfad);
+
 } // namespace kalmiro

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -19,13 +18,6 @@ BildschirmFunktion bildschirm;
 } // namespace
 
 QString Zeilenumbrueche(QString text) { return text.replace(u'\r', u'\n'); }
-
-void ZeigeText(QLabel& label, const QString& text, const QColor& farbe) {
-    QPalette pal = label.palette();
-    pal.setColor(QPalette::WindowText, farbe);
-    label.setPalette(pal);
-    label.setText(Zeilenumbrueche(text));
-}
 
 void Meldung(const QString& text) {
     if (meldung) {

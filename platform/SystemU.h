@@ -5,9 +5,6 @@
 #include <QString>
 #include <functional>
 
-class QColor;
-class QLabel;
-
 namespace kalmiro {
 
 // What the windows take from the system. Each piece can be replaced, so that every
@@ -35,7 +32,5 @@ void SetzeBildschirm(BildschirmFunktion f);
 
 // Message texts break lines with '\r'; widgets want '\n'.
 QString Zeilenumbrueche(QString text);
-// A message text in a label, in its colour.
-void ZeigeText(QLabel& label, const QString& text, const QColor& farbe);
 
 } // namespace kalmiro

@@ -14,7 +14,9 @@
 #include <QPushButton>
 
 namespace kalmiro {
+namespace {
 
+// What the verdict says in the message label, and in which colour.
 QString Urteilstext(Urteil urteil, const QString& ergebnis) {
     switch (urteil) {
     case Urteil::FalschBeimErsten:
@@ -36,6 +38,8 @@ QString Urteilstext(Urteil urteil, const QString& ergebnis) {
 Farbe Urteilsfarbe(Urteil urteil) {
     return PunkteFuer(urteil) > 0 ? fbKornblau : fbPink;
 }
+
+} // namespace
 
 TZeituebung::TZeituebung(const Fensterverbund& fenster, int rundenart,
                          const Zeituebungsteile& teile)

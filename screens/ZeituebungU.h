@@ -26,10 +26,6 @@ struct Zeituebungsteile {
     QPushButton* btnAuswertung = nullptr;
 };
 
-// What the verdict says in the message label, and in which colour.
-QString Urteilstext(Urteil urteil, const QString& ergebnis);
-Farbe Urteilsfarbe(Urteil urteil);
-
 // The rounds of an exercise with one typed time a task, as the train journeys and the
 // flights run them. The screen makes and draws its tasks; this reads the entry strictly,
 // judges it by the exercise protocol, shows the verdict and the counters, keeps the
@@ -41,16 +37,12 @@ public:
     TZeituebung(const Fensterverbund& fenster, int rundenart, const Zeituebungsteile& teile);
 
     const Aufgabenstand& Stand() const { return m_stand; }
-    Zeitform Form() const { return m_form; }
 
     // A new task, open at attempt 1: its expected answer, the field shown, empty and
     // focused, the buttons for the round.
     void NeueAufgabe(const QString& ergebnis, Zeitform form);
     // A new series: nothing counted, round 1.
     void SerieBeginnen();
-    void RundeZeigen(); // "Durchgang / limit"
-    void KnopfWaehlen();
-    void Anzeige(const QString& text, Farbe farbe);
     // The prompt of the task, kept to be shown again when a task holds "Weiter" up.
     void Aufforderung(const QString& text);
     void AufforderungZeigen();
@@ -69,6 +61,10 @@ public:
     void Rundendialog();
 
 private:
+    void RundeZeigen(); // "Durchgang / limit"
+    void KnopfWaehlen();
+    void Anzeige(const QString& text, Farbe farbe);
+
     const Fensterverbund& m_fenster;
     int m_rundenart;
     Zeituebungsteile m_teile;

@@ -6,13 +6,13 @@
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 #include "draw/ZeitachseU.h"
+#include "platform/Anzeige.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
 #include "platform/Zugang.h"
 #include "ui_ZugverkehrU.h"
 
 #include <QPainter>
-#include <QPixmap>
 
 namespace kalmiro {
 namespace {
@@ -63,11 +63,6 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
         ui->img61, ui->img62, ui->img63, ui->img64, ui->img65, ui->img66
     };
     // clang-format on
-    for (int n = 1; n <= AnzahlZuege; ++n) {
-        QLabel* bild = m_zugbilder[static_cast<std::size_t>(n - 1)];
-        bild->setPixmap(QPixmap(ZugbildPfad(n)));
-        bild->setAccessibleName(QStringLiteral("Zugfoto: ") + Zugdatentexte(Zug(n)).first());
-    }
 
     ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
     m_runde = std::make_unique<TZeituebung>(
@@ -122,6 +117,9 @@ void TfrmZugverkehr::NeueAufgabe() {
 
 void TfrmZugverkehr::ZugWaehlen() {
     m_bildnummer = Random(AnzahlZuege) + 1;
+    QLabel* bild = m_zugbilder[static_cast<std::size_t>(m_bildnummer - 1)];
+    BildLaden(bild, ZugbildPfad(m_bildnummer));
+    bild->setAccessibleName(QStringLiteral("Zugfoto: ") + Zugdatentexte(Zug(m_bildnummer)).first());
     for (int n = 1; n <= AnzahlZuege; ++n)
         m_zugbilder[static_cast<std::size_t>(n - 1)]->setVisible(n == m_bildnummer);
 }

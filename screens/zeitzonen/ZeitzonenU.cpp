@@ -7,6 +7,7 @@
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/TEdit.h"
 #include "platform/TPaintBox.h"
@@ -17,7 +18,6 @@
 
 #include <QHideEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QTime>
@@ -107,6 +107,10 @@ const QString Flugaufforderung =
     QStringLiteral("Gib den Zeitpunkt bzw. die Zeitdauer ein und drücke die Enter–Taste");
 constexpr float WienBeschriftungY = 15.0f;
 constexpr float WienPfeilY = 14.0f;
+// The clock at Wien stands halfway between the city and its label.
+float HeimUhrY() {
+    return (Flugziele[Heimatstadt].Y + WienBeschriftungY) / 2.0f;
+}
 constexpr int Randpixel = 4; // a label's box and a little air within the paint box
 constexpr float FlugUhrradius = 1.6f;
 // A clock on its own gets longer hands than one of a pair; both stay within the face.
@@ -120,22 +124,21 @@ constexpr Ort StreckeOrt{-24.5f, -18.0f};
 
 } // namespace
 
+QString FlugzeugbildPfad(int n) {
+    return QStringLiteral(":/bilder/zeitzonen/imgFl%1.png").arg(n, 2, 10, QLatin1Char('0'));
+}
+
 TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitzonen>()),
       m_timer1(new TSekundentakt(this)), m_timer2(new QTimer(this)) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
 
-    ui->imgKarte->setPixmap(QPixmap(QStringLiteral(":/bilder/zeitzonen/imgKarte.jpg")));
-    ui->imgBild->setPixmap(QPixmap(QStringLiteral(":/bilder/zeitzonen/imgBild.jpg")));
-    // The aircraft by name, each with the picture of its number.
+    // The aircraft by name; each gets the picture of its number when it is first shown.
     Flugzeug = {nullptr,     ui->imgFl01, ui->imgFl02, ui->imgFl03, ui->imgFl04, ui->imgFl05,
                 ui->imgFl06, ui->imgFl07, ui->imgFl08, ui->imgFl09, ui->imgFl10, ui->imgFl11,
                 ui->imgFl12, ui->imgFl13, ui->imgFl14, ui->imgFl15, ui->imgFl16, ui->imgFl17,
                 ui->imgFl18, ui->imgFl19, ui->imgFl20, ui->imgFl21};
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->setPixmap(QPixmap(
-            QStringLiteral(":/bilder/zeitzonen/imgFl%1.png").arg(n, 2, 10, QLatin1Char('0'))));
 
     // The panel is white whatever the desktop's colours.
     QPalette weiss = ui->pnlAnzeige->palette();
@@ -222,17 +225,13 @@ void TfrmZeitzonen::FormActivate() {
     // Every opening starts a series of its own, whatever the last one came to.
     m_runde->SerieBeginnen();
 
-    ZeigeRichtig = false;
-    ZeigeFalsch = false;
     ui->edtEingabe->show();
     ui->edtEingabe->clear();
     ui->edtEingabe->setFocus();
     ui->pnlAnzeige->hide();
 
-    Randfarbe = fbBraun;
     GewaehlteZone = KeineZone;
     Seite = 1;
-    HeimUhrY = (Flugziele[Heimatstadt].Y + 15.0f) / 2.0f;
     // A visit that ended on the information page starts with the map again.
     KarteZeigen(true);
     m_auswahlOffen = false;
@@ -271,13 +270,22 @@ void TfrmZeitzonen::ModusZeigen(bool flug) {
         w->setVisible(flug);
     // "Auswertung" takes the place of "Weiter" only once a series is done.
     ui->btnAuswertung->hide();
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->hide();
+    FlugzeugZeigen(0);
 }
 
 void TfrmZeitzonen::KarteZeigen(bool karte) {
+    if (karte)
+        BildLaden(ui->imgKarte, QStringLiteral(":/bilder/zeitzonen/imgKarte.jpg"));
+    else
+        BildLaden(ui->imgBild, QStringLiteral(":/bilder/zeitzonen/imgBild.jpg"));
     ui->imgKarte->setVisible(karte);
     ui->imgBild->setVisible(!karte);
+}
+
+void TfrmZeitzonen::FlugzeugZeigen(int n) {
+    if (QLabel* bild = Flugzeugbild(n)) BildLaden(bild, FlugzeugbildPfad(n));
+    for (int i = 1; i <= AnzahlFlugzeugbilder; ++i)
+        Flugzeug[static_cast<std::size_t>(i)]->setVisible(i == n);
 }
 
 void TfrmZeitzonen::menAuswahlClick() {
@@ -344,7 +352,7 @@ QStringList TfrmZeitzonen::InfoVorgelesen() const {
 }
 
 void TfrmZeitzonen::ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden) {
-    DrawClockFace(canvas, Randfarbe, fbGrau240, 7, x, y, Uhrradius);
+    DrawClockFace(canvas, fbBraun, fbGrau240, 7, x, y, Uhrradius);
     DrawClockHandsShifted(canvas, Schwarz, fbGrau128, fbPink, 3, 2, 1, zeit, stunden, 0, x, y,
                           Uhrradius);
 }
@@ -404,17 +412,13 @@ void TfrmZeitzonen::NeueFlugaufgabe() {
     m_aufgabe = FlugaufgabeZiehen();
     m_route = Flugroute(m_aufgabe.Flugziel());
     Flugschritt = 0;
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Flugzeug[static_cast<std::size_t>(n)]->hide();
     FlugzeugSetzen(m_route.Start);
-    if (QLabel* bild = Flugzeugbild(m_aufgabe.Flugziel().Bild)) bild->show();
+    FlugzeugZeigen(m_aufgabe.Flugziel().Bild);
 
-    ZeigeRichtig = false;
-    ZeigeFalsch = false;
-    AntwortZeigen();
     EingabePlatzieren();
     m_runde->Aufforderung(Flugaufforderung);
     m_runde->NeueAufgabe(m_aufgabe.Ergebnis, m_aufgabe.Form());
+    AntwortZeigen(); // an open task: no panel
     ui->pntUhren->update();
 }
 
@@ -474,19 +478,15 @@ void TfrmZeitzonen::EingabePlatzieren() {
 
 void TfrmZeitzonen::AntwortZeigen() {
     QLabel* panel = ui->pnlAnzeige;
-    if (ZeigeRichtig)
-        ZeigeText(*panel, m_aufgabe.Ergebnis, Blau);
-    else if (ZeigeFalsch)
-        ZeigeText(*panel, ui->edtEingabe->text(), Rot);
-    panel->setVisible(ZeigeRichtig || ZeigeFalsch);
+    if (ZeigeRichtig())
+        Anzeigen(panel, m_aufgabe.Ergebnis, Blau, false);
+    else if (ZeigeFalsch())
+        Anzeigen(panel, ui->edtEingabe->text(), Rot, false);
+    panel->setVisible(ZeigeRichtig() || ZeigeFalsch());
 }
 
 void TfrmZeitzonen::edtEingabeExit() {
-    if (!m_runde->Pruefen() || !Stand().Fertig()) return;
-    ZeigeRichtig = Stand().geloest;
-    ZeigeFalsch = Stand().aufgedeckt;
-    AntwortZeigen();
-    ui->pntUhren->update();
+    if (m_runde->Pruefen()) AntwortZeigen();
 }
 
 void TfrmZeitzonen::btnWeiterClick() {
@@ -510,10 +510,10 @@ void TfrmZeitzonen::menMaxanzahlClick() {
 
 QStringList TfrmZeitzonen::Vorgelesen() const {
     QStringList zeilen = Flugtexte(m_aufgabe);
-    if (ZeigeRichtig)
+    if (ZeigeRichtig())
         zeilen << m_aufgabe.Gesucht + QStringLiteral(": ") + m_aufgabe.Ergebnis +
                       QStringLiteral(", richtig");
-    else if (ZeigeFalsch)
+    else if (ZeigeFalsch())
         zeilen << QStringLiteral("deine Eingabe ") + ui->edtEingabe->text() +
                       QStringLiteral(", falsch");
     return zeilen;
@@ -553,7 +553,7 @@ void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
         DrawClockHandsHM(canvas, QColor::fromRgb(fbGrau53), QColor::fromRgb(fbGrau128), 3, 2, h, m,
                          x, y, zeiger);
     };
-    if (abflug) uhr(wien.X, HeimUhrY, a.AbflugStunde, a.AbflugMinute);
+    if (abflug) uhr(wien.X, HeimUhrY(), a.AbflugStunde, a.AbflugMinute);
     if (ankunft) uhr(ziel.X, m_route.ZielUhrY, a.AnkunftStunde, a.AnkunftMinute);
 }
 

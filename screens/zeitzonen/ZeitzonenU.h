@@ -26,6 +26,9 @@ namespace kalmiro {
 class TPaintBox;
 class TSekundentakt;
 
+// The embedded picture of aircraft n (1..21).
+QString FlugzeugbildPfad(int n);
+
 // The world map of the time zones with live clocks of the home zone and of a chosen zone,
 // and a page on the history of time zones (BeispielArt 1). The same window holds the
 // flight exercises (BeispielArt 2): a flight from Wien on the map, an aircraft flying
@@ -67,7 +70,11 @@ private:
     void btnAuswertungClick();
     void menMaxanzahlClick();
     void FlugzeugSetzen(Weltpunkt ort);
+    void FlugzeugZeigen(int n); // aircraft n alone; 0 none
     void EingabePlatzieren();
+    // What pnlAnzeige shows of a judged task: the expected answer, or the wrong entry.
+    bool ZeigeRichtig() const { return Stand().geloest; }
+    bool ZeigeFalsch() const { return Stand().aufgedeckt; }
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
     void ZeichneFlug(QPainter& canvas);
     // The drawing as a screen reader reads it, line by line: a flight; the map with its
@@ -79,7 +86,7 @@ private:
 
     bool Flugmodus() const;
     void ModusZeigen(bool flug);
-    void KarteZeigen(bool karte);
+    void KarteZeigen(bool karte); // the map, or the information page's picture
     void ZeichneKarte(QPainter& canvas);
     void ZeichneZonentexte(QPainter& canvas, int zone);
     void ZeichneInfo(QPainter& canvas);
@@ -91,16 +98,11 @@ private:
     QTimer* m_timer2;
 
     int Seite = 1; // 1 the map with the clocks, 2 the information page
-    Farbe Randfarbe = KeineFarbe;
     // While the choice dialog is open the home zone's last line names other countries.
     bool m_auswahlOffen = false;
 
-    // Of the flight exercises: entries 1 .. 21 (0 unused), what pnlAnzeige shows, and the
-    // height of the clock at Wien.
+    // The aircraft of the flights: entries 1 .. 21 (0 unused).
     std::array<QLabel*, AnzahlFlugzeugbilder + 1> Flugzeug{};
-    bool ZeigeRichtig = false;
-    bool ZeigeFalsch = false;
-    float HeimUhrY = 0.0f;
 
     std::unique_ptr<TZeituebung> m_runde;
     TFlugaufgabe m_aufgabe;

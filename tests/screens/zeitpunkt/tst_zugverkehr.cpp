@@ -161,8 +161,8 @@ void TstZugverkehr::aufbau() {
     QCOMPARE(GesamtVersuche, 0);
 }
 
-// Every picture component is there by its name, in its place in the table, with its
-// picture decoded at 160 x 120; exactly the chosen one is shown.
+// Every picture component is there by its name, in its place in the table, and every
+// picture decodes at 160 x 120; exactly the chosen one is shown, with its picture.
 void TstZugverkehr::zugbilder() {
     Strecke z({Aufgabe(1, 8, 50, 15, 10, 37)});
     QCOMPARE(z.w->Bildnummer(), 37);
@@ -173,8 +173,8 @@ void TstZugverkehr::zugbilder() {
         QCOMPARE(z.w->Zugbilder()[static_cast<std::size_t>(n - 1)], bild);
         const QString fehler = test::BildFehler(ZugbildPfad(n), QSize(160, 120));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
-        QCOMPARE(bild->pixmap().size(), QSize(160, 120));
         QCOMPARE(bild->isVisible(), n == 37);
+        if (n == 37) QCOMPARE(bild->pixmap().size(), QSize(160, 120));
     }
 }
 
