@@ -330,7 +330,7 @@ QColor TfrmMuster::Ton(Textfarbe farbe) const {
 
 void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
     // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
-    Anzeigen(ui->lbltxt, text, Ton(farbe), !text.isEmpty());
+    Anzeigen(ui->lbltxt, text, Ton(farbe), true);
 }
 
 void TfrmMuster::FormPaint(QPainter& canvas) {

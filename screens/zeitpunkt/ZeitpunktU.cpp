@@ -170,7 +170,7 @@ bool TfrmZeitpunkt::Gleite(const Zeituebertrag& u, const Zeitstand& ende) {
 
 void TfrmZeitpunkt::Erklaerung(const QString& text, Zeittinte tinte) {
     // Each sentence is read out as it comes; the terms page has none to read.
-    Anzeigen(ui->lbltxt, text, Ton(tinte), !m_begriffe && !text.isEmpty());
+    Anzeigen(ui->lbltxt, text, Ton(tinte), !m_begriffe);
 }
 
 void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
