@@ -339,7 +339,7 @@ void TfrmMuster::FormPaint(QPainter& canvas) {
     TextLeft(canvas, Beispieltitel(m_beispiel), -20, 3, QColor::fromRgb(fbBraun), Schriftgroesse,
              true);
     Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeichne(canvas);
-    if (m_label.sichtbar)
+    if (m_label.Gezeigt())
         TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(m_pink),
                   Schriftgroesse, true);
 }
@@ -348,7 +348,7 @@ QString TfrmMuster::Vorgelesen() const {
     if (Schritt() < 1) return {};
     QStringList zeilen{Beispieltitel(m_beispiel)};
     zeilen << Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeilen();
-    if (m_label.sichtbar) zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    if (m_label.Gezeigt()) zeilen << Unterwegs(m_label);
     return zeilen.join(u'\n');
 }
 

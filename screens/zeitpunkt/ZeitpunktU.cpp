@@ -188,7 +188,7 @@ void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
              true);
     ZeitleisteZeichnen(canvas);
     RechnungZeichnen(canvas);
-    if (m_label.sichtbar && !m_label.text.isEmpty())
+    if (m_label.Gezeigt())
         TextRight(canvas, m_label.text, m_label.x, m_label.y, Ton(Zeittinte::Pink), Rechenschrift,
                   true);
 }
@@ -393,8 +393,7 @@ QString TfrmZeitpunkt::Vorgelesen() const {
                          ? fahrzeit
                          : QStringLiteral("Fahrzeit ") + fahrzeit});
     zeilen << Lesefolge(std::move(texte), QStringLiteral(", ")) << Rechnungstexte(m_stand);
-    if (m_label.sichtbar && !m_label.text.isEmpty())
-        zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    if (m_label.Gezeigt()) zeilen << Unterwegs(m_label);
     return zeilen.join(u'\n');
 }
 
