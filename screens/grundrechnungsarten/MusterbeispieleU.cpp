@@ -1,5 +1,6 @@
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 
+#include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "core/LesefolgeU.h"
 #include "core/ZufallU.h"
@@ -123,6 +124,21 @@ private:
     }
 };
 
+// The colour of a sentence.
+QColor Ton(Textfarbe farbe) {
+    switch (farbe) {
+    case Textfarbe::Schwarz:
+        return Schwarz;
+    case Textfarbe::Rotbraun:
+        return Rotbraun;
+    case Textfarbe::Pink:
+        return QColor::fromRgb(fbPink);
+    case Textfarbe::Navy:
+        break;
+    }
+    return Navy;
+}
+
 QString Beispieltitel(int n) {
     return QString::number(n) + QStringLiteral(". Beispiel");
 }
@@ -227,7 +243,6 @@ void TfrmMuster::FormActivate() {
     if (Bildschirm1024) Maximieren();
     Randomize();
     FarbenSetzen();
-    m_pink = fbPink;
     m_art = std::clamp(MusterArt, ArtAddition, ArtDivision);
     InitWorld(-21, 21, -16, 16, 0, 840, 0, 640);
     // A showing closed during a slide starts here afresh, with example 1.
@@ -313,21 +328,6 @@ void TfrmMuster::btnWiederholungClick() {
     Erklaerung(WaehleBeispiel(), Textfarbe::Rotbraun);
 }
 
-// The colour of a sentence.
-QColor TfrmMuster::Ton(Textfarbe farbe) const {
-    switch (farbe) {
-    case Textfarbe::Schwarz:
-        return Schwarz;
-    case Textfarbe::Rotbraun:
-        return Rotbraun;
-    case Textfarbe::Pink:
-        return QColor::fromRgb(m_pink);
-    case Textfarbe::Navy:
-        break;
-    }
-    return Navy;
-}
-
 void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
     // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
     Anzeigen(ui->lbltxt, text, Ton(farbe), true);
@@ -340,7 +340,7 @@ void TfrmMuster::FormPaint(QPainter& canvas) {
              true);
     Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeichne(canvas);
     if (m_label.Gezeigt())
-        TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(m_pink),
+        TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(fbPink),
                   Schriftgroesse, true);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/FarbenU.h"
 #include "core/MusterschritteU.h"
 #include "platform/TForm.h"
 #include "platform/WanderlabelU.h"
@@ -46,7 +45,6 @@ private:
     void btnWiederholungClick();
     bool Gleite(const Musteruebertrag& uebertrag);
     void Erklaerung(const QString& text, Textfarbe farbe);
-    QColor Ton(Textfarbe farbe) const;
     // The drawing as a screen reader reads it: the title, then the rows from top to
     // bottom, and the sliding label while it is on its way.
     QString Vorgelesen() const;
@@ -60,7 +58,6 @@ private:
     int m_beispiel = 1;
     Musterstand m_stand;
     Wanderlabel m_label;
-    Farbe m_pink = Rgb(255, 0, 102);
 };
 
 } // namespace kalmiro
