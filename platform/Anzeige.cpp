@@ -19,7 +19,7 @@ void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool an
     if (!anzeige) return;
     Schriftfarbe(anzeige, farbe);
     anzeige->setText(Zeilenumbrueche(text));
-    if (ansagen) Ansagen(anzeige, anzeige->text());
+    if (ansagen && !anzeige->text().isEmpty()) Ansagen(anzeige, anzeige->text());
 }
 
 void BildLaden(QLabel* bild, const QString& pfad) {

@@ -13,7 +13,8 @@ void Schriftfarbe(QWidget* w, const QColor& farbe);
 
 // The window's message label: the text ('\r' breaks its lines) in its colour. A verdict
 // (ansagen) is read out to a screen reader as well; an instruction that comes back with
-// every keystroke is not, so it does not talk over the pupil's typing.
+// every keystroke is not, so it does not talk over the pupil's typing. An emptied label
+// says nothing.
 void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen);
 
 // Decodes the picture into the label the first time it is shown: every window is created

@@ -8,6 +8,10 @@
 
 namespace kalmiro {
 
+QString Unterwegs(const Wanderlabel& label) {
+    return QStringLiteral("unterwegs: ") + label.text;
+}
+
 int WanderBilder(float vonX, float vonY, float nachX, float nachY) {
     const double laenge =
         std::hypot(static_cast<double>(nachX) - vonX, static_cast<double>(nachY) - vonY);

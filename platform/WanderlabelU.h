@@ -16,7 +16,13 @@ struct Wanderlabel {
     float x = 0;
     float y = 0;
     bool sichtbar = false;
+
+    // Drawn and read out while shown with a text; a label may set off without one.
+    bool Gezeigt() const { return sichtbar && !text.isEmpty(); }
 };
+
+// The label as a screen reader reads it on its way: "unterwegs: 60s".
+QString Unterwegs(const Wanderlabel& label);
 
 inline constexpr int WanderTakt = 100;           // ms a frame
 inline constexpr int WanderBilderJeEinheit = 10; // 0.1 world units a frame

@@ -1,5 +1,6 @@
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 
+#include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "core/LesefolgeU.h"
 #include "core/ZufallU.h"
@@ -123,6 +124,21 @@ private:
     }
 };
 
+// The colour of a sentence.
+QColor Ton(Textfarbe farbe) {
+    switch (farbe) {
+    case Textfarbe::Schwarz:
+        return Schwarz;
+    case Textfarbe::Rotbraun:
+        return Rotbraun;
+    case Textfarbe::Pink:
+        return QColor::fromRgb(fbPink);
+    case Textfarbe::Navy:
+        break;
+    }
+    return Navy;
+}
+
 QString Beispieltitel(int n) {
     return QString::number(n) + QStringLiteral(". Beispiel");
 }
@@ -199,21 +215,19 @@ TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmMuster>()) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
-    m_knoepfe = {ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05};
-    for (int i = 0; i < static_cast<int>(m_knoepfe.size()); ++i)
-        connect(m_knoepfe[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { btnClick(i + 1); });
+    m_leiste =
+        Schrittleiste({ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05}, ui->btnWiederholung,
+                      ui->grpBeispiele, Schrittleiste::Auswahl::NurAmAnfang);
+    for (int i = 1; i <= m_leiste.Knoepfe(); ++i)
+        connect(m_leiste.Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
     ui->grpBeispiele->SetzeItemIndex(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmMuster::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmMuster::btnWiederholungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
 
-    // What a screen reader reads: the examples and steps by name, the drawn computation
-    // row by row.
+    // What a screen reader reads: the examples by name, the drawn computation row by row.
     for (int n = 1; n <= MusterBeispiele; ++n)
         ui->grpBeispiele->Eintrag(n - 1)->setAccessibleName(QStringLiteral("Beispiel %1").arg(n));
-    for (std::size_t i = 0; i < m_knoepfe.size(); ++i)
-        m_knoepfe[i]->setAccessibleName(QStringLiteral("Schritt %1").arg(i + 1));
     Beschreibe(
         Client(), [this] { return ui->pnlAnzeige->text(); }, [this] { return Vorgelesen(); });
 }
@@ -229,29 +243,17 @@ void TfrmMuster::FormActivate() {
     if (Bildschirm1024) Maximieren();
     Randomize();
     FarbenSetzen();
-    m_pink = fbPink;
     m_art = std::clamp(MusterArt, ArtAddition, ArtDivision);
     InitWorld(-21, 21, -16, 16, 0, 840, 0, 640);
-    Reset();
-    ui->grpBeispiele->setEnabled(true);
+    // A showing closed during a slide starts here afresh, with example 1.
+    ui->grpBeispiele->SetzeItemIndex(0);
+    NeueBeispiele();
     ui->grpBeispiele->FokusAufAuswahl();
     static const char* verben[] = {"Addieren", "Subtrahieren", "Multiplizieren", "Dividieren"};
     Erklaerung(QStringLiteral("Durch Klicken auf die jeweilige Schaltfläche kannst du das ") +
                    QLatin1String(verben[m_art - 1]) +
                    QStringLiteral(" von Zeiten Schritt für Schritt lernen!"),
                Textfarbe::Rotbraun);
-    NeueBeispiele();
-}
-
-void TfrmMuster::Reset() {
-    // A showing closed during a slide starts here afresh.
-    m_laeuft = false;
-    m_label = {};
-    m_stand = {};
-    m_schritt = 0;
-    ui->grpBeispiele->SetzeItemIndex(0);
-    m_beispiel = 1;
-    Schrittleiste();
 }
 
 void TfrmMuster::NeueBeispiele() {
@@ -270,67 +272,31 @@ void TfrmMuster::NeueBeispiele() {
 void TfrmMuster::BeispielWaehlen() {
     m_beispiel = std::clamp(ui->grpBeispiele->ItemIndex() + 1, 1, MusterBeispiele);
     m_schritte = Musterschritte(m_art, m_beispiel, Beispiel(m_beispiel));
-    m_schritt = 0;
     m_stand = {};
     m_label = {};
-    Schrittleiste();
-}
-
-void TfrmMuster::Schrittleiste() {
-    // Example n has n + 1 steps; only the first can be taken.
-    for (int i = 0; i < static_cast<int>(m_knoepfe.size()); ++i) {
-        QPushButton* knopf = m_knoepfe[static_cast<std::size_t>(i)];
-        knopf->setVisible(i <= m_beispiel);
-        knopf->setEnabled(i == 0);
-    }
-    ui->btnWiederholung->hide();
+    m_leiste.Anfang(static_cast<int>(m_schritte.size())); // example n has n + 1 steps
 }
 
 void TfrmMuster::grpBeispieleClick() {
-    if (m_laeuft || m_schritt > 0) return;
+    if (!m_leiste.AuswahlOffen()) return;
     BeispielWaehlen();
     NeuZeichnen();
 }
 
 void TfrmMuster::btnClick(int nummer) {
-    // Only the step that comes next, one at a time: a click that waited while a label
-    // slid arrives after its step has ended.
-    const int letzter = static_cast<int>(m_schritte.size());
-    if (m_laeuft || nummer != m_schritt + 1 || nummer > letzter) return;
+    if (!m_leiste.Beginne(nummer)) return;
     const Musterschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
-    // The keyboard goes on with the steps: the button pressed lets go of the focus, and
-    // the one that comes next takes it once it can be pressed, before the sentence is read
-    // out, so that a screen reader naming the button does not cut the sentence short.
-    QPushButton* gedrueckt = m_knoepfe[static_cast<std::size_t>(nummer - 1)];
-    const bool mitFokus = focusWidget() == gedrueckt;
-    if (mitFokus) gedrueckt->clearFocus();
-    const auto weiter = [this, nummer, letzter, mitFokus] {
-        QPushButton* naechster =
-            nummer == letzter ? ui->btnWiederholung : m_knoepfe[static_cast<std::size_t>(nummer)];
-        if (nummer == letzter)
-            naechster->show();
-        else
-            naechster->setEnabled(true);
-        if (mitFokus) naechster->setFocus(Qt::OtherFocusReason);
-    };
-
-    m_schritt = nummer;
-    gedrueckt->setEnabled(false);
-    if (nummer == 1) ui->grpBeispiele->setEnabled(false);
     m_stand = schritt.stand;
-    if (!schritt.uebertrag) {
-        weiter();
+    if (schritt.uebertrag) {
         Erklaerung(schritt.text, schritt.farbe);
-        NeuZeichnen();
-        return;
+        if (!Gleite(*schritt.uebertrag)) return; // closed meanwhile: the next showing resets
+        m_stand = schritt.ende;
     }
-    Erklaerung(schritt.text, schritt.farbe);
-    m_laeuft = true;
-    if (!Gleite(*schritt.uebertrag)) return; // closed meanwhile: the next showing resets
-    m_laeuft = false;
-    m_stand = schritt.ende;
-    weiter();
-    Erklaerung(schritt.schluss, Textfarbe::Navy);
+    m_leiste.Weiter();
+    if (schritt.uebertrag)
+        Erklaerung(schritt.schluss, Textfarbe::Navy);
+    else
+        Erklaerung(schritt.text, schritt.farbe);
     NeuZeichnen();
 }
 
@@ -357,54 +323,32 @@ bool TfrmMuster::Gleite(const Musteruebertrag& u) {
 }
 
 void TfrmMuster::btnWiederholungClick() {
-    // Only once the example has shown its result.
-    if (m_laeuft || m_schritt < static_cast<int>(m_schritte.size())) return;
-    ui->grpBeispiele->setEnabled(true);
-    // The keyboard comes back to the choice of the example.
-    if (focusWidget() == ui->btnWiederholung) ui->grpBeispiele->FokusAufAuswahl();
+    if (!m_leiste.Fertig()) return;
     NeueBeispiele();
-    Erklaerung(QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige "
-                              "Schaltfläche.\rDu  kannst dabei das Berechnen von Zeiten Schritt "
-                              "für Schritt lernen!"),
-               Textfarbe::Rotbraun);
-}
-
-// The colour of a sentence.
-QColor TfrmMuster::Ton(Textfarbe farbe) const {
-    switch (farbe) {
-    case Textfarbe::Schwarz:
-        return Schwarz;
-    case Textfarbe::Rotbraun:
-        return Rotbraun;
-    case Textfarbe::Pink:
-        return QColor::fromRgb(m_pink);
-    case Textfarbe::Navy:
-        break;
-    }
-    return Navy;
+    Erklaerung(WaehleBeispiel(), Textfarbe::Rotbraun);
 }
 
 void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {
     // Each sentence is read out as it comes, as a sighted pupil reads it on the screen.
-    Anzeigen(ui->lbltxt, text, Ton(farbe), !text.isEmpty());
+    Anzeigen(ui->lbltxt, text, Ton(farbe), true);
 }
 
 void TfrmMuster::FormPaint(QPainter& canvas) {
     PaintBackground(canvas);
-    if (m_schritt < 1) return;
+    if (Schritt() < 1) return;
     TextLeft(canvas, Beispieltitel(m_beispiel), -20, 3, QColor::fromRgb(fbBraun), Schriftgroesse,
              true);
     Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeichne(canvas);
-    if (m_label.sichtbar)
-        TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(m_pink),
+    if (m_label.Gezeigt())
+        TextRight(canvas, m_label.text, m_label.x, m_label.y, QColor::fromRgb(fbPink),
                   Schriftgroesse, true);
 }
 
 QString TfrmMuster::Vorgelesen() const {
-    if (m_schritt < 1) return {};
+    if (Schritt() < 1) return {};
     QStringList zeilen{Beispieltitel(m_beispiel)};
     zeilen << Rechenbild(m_art, Beispiel(m_beispiel), m_stand).Zeilen();
-    if (m_label.sichtbar) zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    if (m_label.Gezeigt()) zeilen << Unterwegs(m_label);
     return zeilen.join(u'\n');
 }
 

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "core/FarbenU.h"
 #include "core/MusterschritteU.h"
 #include "platform/TForm.h"
 #include "platform/WanderlabelU.h"
 #include "screens/Fenster.h"
+#include "screens/SchrittleisteU.h"
 
 #include <array>
 #include <memory>
 #include <vector>
-
-class QPushButton;
 
 namespace Ui {
 class frmMuster;
@@ -31,7 +29,7 @@ public:
     // the rows under the operands and the sliding label.
     const TZeitAufgabe& Beispiel(int n) const;
     int GewaehltesBeispiel() const { return m_beispiel; }
-    int Schritt() const { return m_schritt; }
+    int Schritt() const { return m_leiste.Schritt(); }
     const Musterstand& Stand() const { return m_stand; }
     const Wanderlabel& Label() const { return m_label; }
 
@@ -40,32 +38,26 @@ protected:
     void FormPaint(QPainter& canvas) override;
 
 private:
-    void Reset();
     void NeueBeispiele();
     void BeispielWaehlen(); // the example chosen in grpBeispiele, nothing of it shown yet
-    void Schrittleiste();   // the buttons as the chosen example starts
     void grpBeispieleClick();
     void btnClick(int nummer);
     void btnWiederholungClick();
     bool Gleite(const Musteruebertrag& uebertrag);
     void Erklaerung(const QString& text, Textfarbe farbe);
-    QColor Ton(Textfarbe farbe) const;
     // The drawing as a screen reader reads it: the title, then the rows from top to
     // bottom, and the sliding label while it is on its way.
     QString Vorgelesen() const;
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmMuster> ui;
-    std::array<QPushButton*, 5> m_knoepfe{};
+    Schrittleiste m_leiste;
     int m_art = ArtAddition;
     std::array<TZeitAufgabe, MusterBeispiele> m_beispiele{};
     std::vector<Musterschritt> m_schritte; // of the chosen example
     int m_beispiel = 1;
-    int m_schritt = 0;
-    bool m_laeuft = false; // a step is sliding its label
     Musterstand m_stand;
     Wanderlabel m_label;
-    Farbe m_pink = Rgb(255, 0, 102);
 };
 
 } // namespace kalmiro

@@ -42,10 +42,6 @@ QString Beispieltitel(int art) {
     return QString::number(art) + QStringLiteral(".Beispiel");
 }
 
-const QString Waehle =
-    QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\rDu  kannst "
-                   "dabei das Berechnen von Zeiten Schritt für Schritt lernen!");
-
 QColor Ton(Zeittinte tinte) {
     return QColor::fromRgb(Tintenfarbe(tinte));
 }
@@ -63,22 +59,21 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitpunkt>()) {
     ui->setupUi(this);
     RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
-    m_schrittknoepfe = {ui->btn01, ui->btn02, ui->btn03, ui->btn04,
-                        ui->btn05, ui->btn06, ui->btn07, ui->btn08};
-    for (int i = 1; i <= MaxZeitschritte; ++i)
-        connect(Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
+    m_leiste = Schrittleiste(
+        {ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05, ui->btn06, ui->btn07, ui->btn08},
+        ui->btnWiederholung, ui->grpBeispiele, Schrittleiste::Auswahl::AuchAmEnde);
+    for (int i = 1; i <= m_leiste.Knoepfe(); ++i)
+        connect(m_leiste.Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
     ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
     ui->grpBeispiele->SetzeItemIndex(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
     connect(ui->menSchlissen, &QAction::triggered, this, [this] { close(); });
 
-    // What a screen reader reads: the examples and steps by name, the drawing line by line.
+    // What a screen reader reads: the examples by name, the drawing line by line.
     for (int i = 0; i < ZeitBeispiele; ++i)
         ui->grpBeispiele->Eintrag(i)->setAccessibleName(
             QStringLiteral("Beispiel %1").arg(Itembeispiel[static_cast<std::size_t>(i)]));
-    for (int i = 1; i <= MaxZeitschritte; ++i)
-        Knopf(i)->setAccessibleName(QStringLiteral("Schritt %1").arg(i));
     Beschreibe(
         ui->pnt,
         [this] {
@@ -90,24 +85,19 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
 
 TfrmZeitpunkt::~TfrmZeitpunkt() = default;
 
-QPushButton* TfrmZeitpunkt::Knopf(int nummer) const {
-    return m_schrittknoepfe[static_cast<std::size_t>(std::clamp(nummer, 1, MaxZeitschritte) - 1)];
-}
-
 void TfrmZeitpunkt::FormActivate() {
     ZentriereUeber(m_fenster.frmKalmiro);
     if (Bildschirm1024) Maximieren();
     Randomize();
     FarbenSetzen();
     InitWorld(-25, 25, -19, 19, 0, 1000, 0, 760);
-    // A showing closed during a slide starts here afresh.
-    m_laeuft = false;
     m_begriffe = ZeitpunktArt != 2;
     setWindowTitle(m_begriffe ? QStringLiteral("Zeitpunkt-Zeitdauer: Begriffe")
                               : QStringLiteral("Zeitpunkt-Zeitdauer: Musterbeispiele"));
     ui->lbltxt->setVisible(!m_begriffe);
     ui->grpBeispiele->setVisible(!m_begriffe);
     ui->grpSchritte->setVisible(!m_begriffe);
+    // A showing closed during a slide starts here afresh, with example 1.
     ui->grpBeispiele->SetzeItemIndex(0);
     m_zeitpunkte = NeueZeitpunkte();
     NeuerAnfang();
@@ -121,71 +111,35 @@ void TfrmZeitpunkt::BeispielWaehlen() {
         item >= 0 && item < ZeitBeispiele ? Itembeispiel[static_cast<std::size_t>(item)] : 1;
     m_beispiel = NeuesZeitbeispiel(art);
     m_schritte = Zeitpunktschritte(m_beispiel);
-    m_schritt = 0;
     m_stand = {};
     m_label = {};
-    // The example's own buttons, only the first of them to press.
-    const int n = static_cast<int>(m_schritte.size());
-    for (int i = 1; i <= MaxZeitschritte; ++i) {
-        Knopf(i)->setVisible(i <= n);
-        Knopf(i)->setEnabled(i == 1);
-    }
-    ui->btnWiederholung->hide();
-    ui->grpBeispiele->setEnabled(true);
+    m_leiste.Anfang(static_cast<int>(m_schritte.size()));
 }
 
 // The chosen example with new times, nothing of it shown yet.
 void TfrmZeitpunkt::NeuerAnfang() {
     BeispielWaehlen();
-    Erklaerung(Waehle, Zeittinte::Rotbraun);
+    Erklaerung(WaehleBeispiel(), Zeittinte::Rotbraun);
     ui->pnt->update();
 }
 
 void TfrmZeitpunkt::grpBeispieleClick() {
-    // The choice is open before the first step and after the last.
-    if (m_begriffe || m_laeuft ||
-        (m_schritt > 0 && m_schritt < static_cast<int>(m_schritte.size())))
-        return;
+    if (m_begriffe || !m_leiste.AuswahlOffen()) return;
     NeuerAnfang();
 }
 
 void TfrmZeitpunkt::btnWiederholungClick() {
-    if (m_begriffe || m_laeuft || m_schritt < static_cast<int>(m_schritte.size())) return;
-    // The keyboard comes back to the choice of the example.
-    if (focusWidget() == ui->btnWiederholung) ui->grpBeispiele->FokusAufAuswahl();
+    if (m_begriffe || !m_leiste.Fertig()) return;
     NeuerAnfang();
 }
 
 void TfrmZeitpunkt::btnClick(int nummer) {
-    // Only the step that comes next, one at a time: a click that waited while a label
-    // slid arrives after its step has ended.
-    const int letzter = static_cast<int>(m_schritte.size());
-    if (m_begriffe || m_laeuft || nummer != m_schritt + 1 || nummer > letzter) return;
+    if (m_begriffe || !m_leiste.Beginne(nummer)) return;
     const Zeitschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
-    // The keyboard goes on with the steps: the button pressed lets go of the focus, and
-    // the one that comes next takes it once it can be pressed, before the sentence is read
-    // out, so that a screen reader naming the button does not cut the sentence short.
-    QPushButton* gedrueckt = Knopf(nummer);
-    const bool mitFokus = focusWidget() == gedrueckt;
-    if (mitFokus) gedrueckt->clearFocus();
-    m_schritt = nummer;
-    gedrueckt->setEnabled(false);
-    ui->grpBeispiele->setEnabled(false);
     m_stand = schritt.stand;
-    if (schritt.uebertrag) {
-        m_laeuft = true;
-        if (!Gleite(*schritt.uebertrag, schritt.ende)) return; // closed meanwhile
-        m_laeuft = false;
-    }
+    if (schritt.uebertrag && !Gleite(*schritt.uebertrag, schritt.ende)) return; // closed
     m_stand = schritt.ende;
-    QPushButton* naechster = nummer == letzter ? ui->btnWiederholung : Knopf(nummer + 1);
-    if (nummer == letzter) {
-        ui->btnWiederholung->show();
-        ui->grpBeispiele->setEnabled(true);
-    } else {
-        naechster->setEnabled(true);
-    }
-    if (mitFokus) naechster->setFocus(Qt::OtherFocusReason);
+    m_leiste.Weiter();
     Erklaerung(schritt.text, schritt.farbe);
     ui->pnt->update();
 }
@@ -216,7 +170,7 @@ bool TfrmZeitpunkt::Gleite(const Zeituebertrag& u, const Zeitstand& ende) {
 
 void TfrmZeitpunkt::Erklaerung(const QString& text, Zeittinte tinte) {
     // Each sentence is read out as it comes; the terms page has none to read.
-    Anzeigen(ui->lbltxt, text, Ton(tinte), !m_begriffe && !text.isEmpty());
+    Anzeigen(ui->lbltxt, text, Ton(tinte), !m_begriffe);
 }
 
 void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
@@ -225,7 +179,7 @@ void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
         BegriffeZeichnen(canvas);
         return;
     }
-    if (m_schritt < 1) return;
+    if (Schritt() < 1) return;
     TextLeft(canvas, Beispieltitel(m_beispiel.Aufgabenart), KopfX, BeispielY, Ton(Zeittinte::Braun),
              Rechenschrift, true);
     TextLeft(canvas, GegebenText(m_beispiel.Gesucht()), KopfX, GegebenY, Schwarz, ZeitachseSchrift,
@@ -234,7 +188,7 @@ void TfrmZeitpunkt::pntPaint(QPainter& canvas) const {
              true);
     ZeitleisteZeichnen(canvas);
     RechnungZeichnen(canvas);
-    if (m_label.sichtbar && !m_label.text.isEmpty())
+    if (m_label.Gezeigt())
         TextRight(canvas, m_label.text, m_label.x, m_label.y, Ton(Zeittinte::Pink), Rechenschrift,
                   true);
 }
@@ -286,7 +240,7 @@ std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
     using Art = Zeitleistenteil::Art;
     const TZugaufgabe& a = m_beispiel;
     const float ab = AbfahrtX(), an = AnkunftX();
-    const int s = m_schritt;
+    const int s = Schritt();
     std::vector<Zeitleistenteil> teile;
     const auto abfahrt = [&] {
         teile.push_back({Art::Marke, ab, 0, 0, a.AbfahrtStunde, a.AbfahrtMinute, Zeittinte::Pink,
@@ -358,7 +312,7 @@ void TfrmZeitpunkt::ZeitleisteZeichnen(QPainter& canvas) const {
 
     DrawZeitachse(canvas, Achsenart(), achse, 1);
     // The result of example 1 stands a little closer under its arrow than the question.
-    const bool ergebnis1 = a.Aufgabenart == 1 && m_schritt >= 4;
+    const bool ergebnis1 = a.Aufgabenart == 1 && Schritt() >= 4;
     DrawFahrzeitpfeil(canvas, achse, ab, an, ergebnis1 ? QString() : m_stand.fahrzeittext);
     if (ergebnis1)
         TextCentre(canvas, m_stand.fahrzeittext, (ab + an) / 2, achse - 2.3f, Blau,
@@ -417,7 +371,7 @@ QString TfrmZeitpunkt::Vorgelesen() const {
             zeilen << SchreibweisenGelesen(z);
         return zeilen.join(u'\n');
     }
-    if (m_schritt < 1) return {};
+    if (Schritt() < 1) return {};
 
     // The heading and the time line by their places, the computations block by block.
     const TZugaufgabe& a = m_beispiel;
@@ -439,8 +393,7 @@ QString TfrmZeitpunkt::Vorgelesen() const {
                          ? fahrzeit
                          : QStringLiteral("Fahrzeit ") + fahrzeit});
     zeilen << Lesefolge(std::move(texte), QStringLiteral(", ")) << Rechnungstexte(m_stand);
-    if (m_label.sichtbar && !m_label.text.isEmpty())
-        zeilen << QStringLiteral("unterwegs: ") + m_label.text;
+    if (m_label.Gezeigt()) zeilen << Unterwegs(m_label);
     return zeilen.join(u'\n');
 }
 

@@ -5,12 +5,11 @@
 #include "platform/TForm.h"
 #include "platform/WanderlabelU.h"
 #include "screens/Fenster.h"
+#include "screens/SchrittleisteU.h"
 
 #include <array>
 #include <memory>
 #include <vector>
-
-class QPushButton;
 
 namespace Ui {
 class frmZeitpunkt;
@@ -31,7 +30,7 @@ public:
     // (0 before step 1), the written computations, the sliding label, the page's points.
     int Aufgabenart() const { return m_beispiel.Aufgabenart; }
     const TZugaufgabe& Beispiel() const { return m_beispiel; }
-    int Schritt() const { return m_schritt; }
+    int Schritt() const { return m_leiste.Schritt(); }
     const Zeitstand& Stand() const { return m_stand; }
     const Wanderlabel& Label() const { return m_label; }
     const std::array<Uhrzeit, 4>& Zeitpunkte() const { return m_zeitpunkte; }
@@ -48,7 +47,6 @@ private:
     void NeuerAnfang();
     bool Gleite(const Zeituebertrag& uebertrag, const Zeitstand& ende);
     void Erklaerung(const QString& text, Zeittinte tinte);
-    QPushButton* Knopf(int nummer) const;
 
     // A piece of an example's time line beside the axis and the travel time, in the order
     // it is drawn: a time mark, a double arrow over a part of the journey with its name,
@@ -78,13 +76,11 @@ private:
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZeitpunkt> ui;
-    std::array<QPushButton*, MaxZeitschritte> m_schrittknoepfe{};
+    Schrittleiste m_leiste;
     bool m_begriffe = true; // the "Begriffe" page, else the worked examples
     std::array<Uhrzeit, 4> m_zeitpunkte{};
     TZugaufgabe m_beispiel;
     std::vector<Zeitschritt> m_schritte;
-    int m_schritt = 0;
-    bool m_laeuft = false; // a step is sliding its label
     Zeitstand m_stand;
     Wanderlabel m_label;
 };
