@@ -18,12 +18,7 @@
 
 namespace kalmiro {
 
-TForm::TForm(QWidget* parent) : QMainWindow(parent) {
-    // A screen reader reads the field that takes the focus: its texts must be current.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
-        if (neu && neu->window() == this) ZugangstexteAktualisieren(this);
-    });
-}
+TForm::TForm(QWidget* parent) : QMainWindow(parent) {}
 
 TForm::~TForm() {
     if (m_schleife) m_schleife->quit();
@@ -150,7 +145,6 @@ void TForm::NeuZeichnen() {
 
 void TForm::SofortZeichnen() {
     if (centralWidget()) centralWidget()->repaint();
-    ZugangstexteAktualisieren(this);
 }
 
 void TForm::FormPaint(QPainter&) {}

@@ -41,9 +41,10 @@ public:
     void ZentriereAufBildschirm();
     void Maximieren();
 
-    // Paints the client area again: later, or at once (inside an animation frame). The
+    // Paints the client area again later, after the window's state changed: the
     // screen-reader texts of the entry fields (Beschreibe) follow the new state.
     void NeuZeichnen();
+    // Paints the client area at once: a frame of an animation, which changes no task.
     void SofortZeichnen();
 
 protected:

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -12,6 +13,11 @@ namespace kalmiro {
 namespace {
 
 Zugangsbeobachter beobachter;
+
+// Whether anyone reads the texts: a screen reader (Qt's accessibility is active) or a test.
+bool Gehoert() {
+    return beobachter || QAccessible::isActive();
+}
 
 void Senden(QAccessibleEvent& ereignis) {
     if (beobachter) beobachter(ereignis);
@@ -78,14 +84,6 @@ QAccessibleInterface* Fabrik(const QString&, QObject* objekt) {
     return it == Verzeichnis().cend() ? nullptr : new Beschrieben(w, it->rolle);
 }
 
-void FabrikEinrichten() {
-    static const bool eingerichtet = [] {
-        QAccessible::installFactory(Fabrik);
-        return true;
-    }();
-    Q_UNUSED(eingerichtet);
-}
-
 void Schreibe(QLineEdit* feld, const Texte& texte) {
     if (texte.name) {
         const QString name = texte.name();
@@ -98,11 +96,42 @@ void Schreibe(QLineEdit* feld, const Texte& texte) {
     }
 }
 
+// The texts of the described entry fields below wurzel, or of all of them.
+void FelderSchreiben(const QWidget* wurzel = nullptr) {
+    for (auto it = Verzeichnis().cbegin(); it != Verzeichnis().cend(); ++it) {
+        auto* feld = qobject_cast<QLineEdit*>(it.key());
+        if (feld && (!wurzel || feld == wurzel || wurzel->isAncestorOf(feld)))
+            Schreibe(feld, it.value());
+    }
+}
+
+// A screen reader started while the program runs finds every field current.
+class Einschalten : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool aktiv) override {
+        if (aktiv) FelderSchreiben();
+    }
+};
+
+void Einrichten() {
+    static const bool eingerichtet = [] {
+        QAccessible::installFactory(Fabrik);
+        static Einschalten einschalten;
+        QAccessible::installActivationObserver(&einschalten);
+        // A screen reader reads the field that takes the focus: its texts must be current.
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* neu) {
+            if (neu) ZugangstexteAktualisieren(neu->window());
+        });
+        return true;
+    }();
+    Q_UNUSED(eingerichtet);
+}
+
 } // namespace
 
 void Beschreibe(QWidget* w, Textquelle name, Textquelle beschreibung) {
     if (!w) return;
-    FabrikEinrichten();
+    Einrichten();
     QAccessibleInterface* bisher = QAccessible::queryAccessibleInterface(w);
     const QAccessible::Role rolle = bisher ? bisher->role() : QAccessible::Client;
     if (!Verzeichnis().contains(w))
@@ -120,11 +149,7 @@ void Beschreibe(QWidget* w, Textquelle name, Textquelle beschreibung) {
 }
 
 void ZugangstexteAktualisieren(const QWidget* wurzel) {
-    if (!wurzel) return;
-    for (auto it = Verzeichnis().cbegin(); it != Verzeichnis().cend(); ++it) {
-        auto* feld = qobject_cast<QLineEdit*>(it.key());
-        if (feld && (feld == wurzel || wurzel->isAncestorOf(feld))) Schreibe(feld, it.value());
-    }
+    if (wurzel && Gehoert()) FelderSchreiben(wurzel);
 }
 
 QString Vorlesbar(QString text) {
@@ -143,7 +168,7 @@ void BenenneNachGruppe(QLabel* wert) {
 
 void Ansagen(QWidget* quelle, const QString& text) {
     if (!quelle) return;
-    FabrikEinrichten();
+    Einrichten();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent ansage(quelle, text);
     Senden(ansage);
@@ -162,6 +187,7 @@ void Ansagen(QWidget* quelle, const QString& text) {
 
 void SetzeZugangsbeobachter(Zugangsbeobachter b) {
     beobachter = std::move(b);
+    if (beobachter) FelderSchreiben();
 }
 
 } // namespace kalmiro

@@ -19,10 +19,12 @@ using Textquelle = std::function<QString()>;
 // The name and description a screen reader reads for w, worked out from the window's
 // state. For most widgets they are asked afresh each time; an entry field keeps Qt's own
 // interface (typed text, caret), so its texts are written into it by
-// ZugangstexteAktualisieren, which the windows run whenever they show, repaint or move
-// the focus. An empty source leaves Qt's own text.
+// ZugangstexteAktualisieren, which runs when the focus moves and which the windows run
+// when they show or ask to be repainted. An empty source leaves Qt's own text.
 void Beschreibe(QWidget* w, Textquelle name, Textquelle beschreibung = {});
-// Writes the current texts into the entry fields described below wurzel.
+// Writes the current texts into the entry fields described below wurzel, while a screen
+// reader (or a test's Zugangsbeobachter) listens; one that starts later finds every
+// field brought up to date then.
 void ZugangstexteAktualisieren(const QWidget* wurzel);
 
 // A label that shows a value named for the ear: "Versuche: 3", "Durchgang: 1 von 2".
@@ -36,7 +38,8 @@ QString Vorlesbar(QString text);
 void Ansagen(QWidget* quelle, const QString& text);
 
 // Tests watch every accessibility event this module sends (offscreen, Qt hands none to
-// its own update handler, as no screen reader is active).
+// its own update handler, as no screen reader is active). While one watches, the entry
+// fields' texts are kept current as for a screen reader.
 using Zugangsbeobachter = std::function<void(QAccessibleEvent&)>;
 void SetzeZugangsbeobachter(Zugangsbeobachter beobachter);
 

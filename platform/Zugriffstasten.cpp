@@ -16,13 +16,14 @@ const char* const stelleEigenschaft = "kalmiroZugriffsstelle";
 
 bool sichtbar = false;
 bool altGedrueckt = false;
-QList<QPointer<QMenuBar>> leisten;
 
 void Zeigen(bool ja) {
     if (sichtbar == ja) return;
     sichtbar = ja;
-    for (const QPointer<QMenuBar>& leiste : std::as_const(leisten))
-        if (leiste) leiste->update();
+    const auto fenster = QApplication::topLevelWidgets();
+    for (const QWidget* f : fenster)
+        for (QMenuBar* leiste : f->findChildren<QMenuBar*>())
+            leiste->update();
 }
 
 // Whether the keyboard still works a menu: a menu open, a bar in keyboard mode or Alt held.
@@ -196,7 +197,6 @@ QString MitZugriffstaste(const QWidget* menue, const QString& text) {
 void ZugriffstastenEinrichten(QMenuBar* leiste) {
     if (!leiste) return;
     WaechterEinrichten();
-    leisten << leiste;
     Verteilen(leiste->actions());
     auto* menuetasten = new Menuetasten(leiste);
     const QList<QMenu*> menues = leiste->findChildren<QMenu*>();

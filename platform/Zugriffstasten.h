@@ -21,8 +21,8 @@ namespace kalmiro {
 // no letter left. First letters of words come first, then the others in order.
 QList<int> Zugriffsstellen(const QStringList& titel);
 
-// Gives the bar, its menus and their submenus access keys, and F10 opens the bar's
-// first menu. TForm does this for every window with a menu.
+// Gives the bar, its menus and their submenus access keys. TForm does this for every
+// window with a menu.
 void ZugriffstastenEinrichten(QMenuBar* leiste);
 
 // The access letter's index in the action's caption, -1 for none.

@@ -12,7 +12,8 @@ namespace kalmiro::test {
 // What a screen reader gets, read through Qt's accessibility interface offscreen.
 
 // Records, while it lives, every announcement the platform layer sends (Qt hands none
-// to its own update handler offscreen: no screen reader is active there).
+// to its own update handler offscreen: no screen reader is active there). It stands in
+// for a screen reader: while it lives, the entry fields' texts are kept current.
 class Zugangsprotokoll {
 public:
     Zugangsprotokoll();

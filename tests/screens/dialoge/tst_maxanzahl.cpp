@@ -274,6 +274,7 @@ void TstMaxanzahl::zugang_data() {
 void TstMaxanzahl::zugang() {
     QFETCH(int, art);
     MaxanzahlArt = art;
+    test::Zugangsprotokoll bildschirmleser;
     Dialog d;
     d.Zeigen();
     QTEST(test::Name(d.edt), "name");

@@ -539,6 +539,7 @@ void TstZugverkehr::zugang_data() {
 void TstZugverkehr::zugang() {
     QFETCH(QList<int>, aufgabe);
     QFETCH(QStringList, antworten);
+    Zugangsprotokoll bildschirmleser;
     Strecke z({aufgabe});
     for (const QString& a : antworten)
         z.Antworte(a);
