@@ -30,11 +30,14 @@ public:
                text[text.size() - 1 - ende] == m_letzter[m_letzter.size() - 1 - ende])
             ++ende;
         const QStringView neu = QStringView(text).mid(anfang, text.size() - anfang - ende);
-        const QString gefiltert = m_feld->Gefiltert(neu);
+        const qsizetype platz = qMax<qsizetype>(0, m_feld->maxLength() - anfang - ende);
+        const QString gefiltert = m_feld->Gefiltert(neu).left(platz);
         if (gefiltert != neu) {
             text = text.left(anfang) + gefiltert + text.right(ende);
             pos = static_cast<int>(anfang + gefiltert.size());
         }
+        if (text.size() > m_feld->maxLength()) text.truncate(m_feld->maxLength());
+        pos = qMin(pos, static_cast<int>(text.size()));
         m_letzter = text;
         return Acceptable;
     }

@@ -32,6 +32,12 @@ public:
     // text back. Hides QLineEdit::clear(), so a screen's clear() is always this one.
     void clear() { setText(QString()); }
 
+    // The field's cap counts what the filter lets through: a paste of "4 Runden, 5" into a
+    // field of three digits keeps "45". Hides QLineEdit's own cap, which would cut the
+    // pasted text before the filter sees it (uic sets it through this one too).
+    void setMaxLength(int laenge) { m_laenge = laenge; }
+    int maxLength() const { return m_laenge; }
+
     // What the filter makes of a text: refused and unprintable characters dropped.
     QString Gefiltert(QStringView text) const;
 
@@ -53,6 +59,7 @@ private:
     void ausgang();
 
     Filter m_filter;
+    int m_laenge = 32767;
     // Left to another window, a popup or the menu: the exit is still owed.
     bool m_ausgangOffen = false;
 };
