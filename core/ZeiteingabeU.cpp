@@ -59,4 +59,22 @@ std::optional<QString> LeseZeiteingabe(QStringView eingabe, Zeitform form) {
     return ergebnis.left(KurzText20);
 }
 
+QChar UebungFilter(QChar c) {
+    if ((c >= u'0' && c <= u'9') || c == u' ' || c == u'\b' || c == u'\r') return c;
+    if (QStringView(u"dhimns").contains(c)) return c;
+    if (QStringView(u"HIMNS").contains(c)) return c.toLower();
+    return {};
+}
+
+QString OhneFuehrendeNullen(const QString& text) {
+    qsizetype anfang = 0;
+    while (anfang < text.size() && text[anfang] == u' ') ++anfang;
+    const QStringView eingabe = QStringView(text).mid(anfang);
+    QString ergebnis = FuehrendeNullen(eingabe);
+    // "0h12min3s" has no leading zero to drop: its 0 is the number of hours.
+    if (eingabe.startsWith(u'0') && !(ergebnis.size() > 0 && ergebnis[0].isDigit()))
+        ergebnis.prepend(u'0');
+    return ergebnis;
+}
+
 } // namespace kalmiro

@@ -34,4 +34,12 @@ QChar Zeitzeichen(Zeitform form, QChar c);
 // 6h 20, 6h 20 min, an empty entry).
 std::optional<QString> LeseZeiteingabe(QStringView eingabe, Zeitform form);
 
+// What reaches the answer fields of the operation exercises: digits, blank, the unit
+// letters d h i m n s (capitals but D lowered), Backspace and Enter; nothing else.
+QChar UebungFilter(QChar c);
+
+// An answer of the operation exercises as it is compared: leading zeros dropped as
+// FuehrendeNullen does, but a zero that is a whole number ("0h12min3s") stays.
+QString OhneFuehrendeNullen(const QString& text);
+
 } // namespace kalmiro

@@ -1,93 +1,105 @@
 #include "platform/TEdit.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QKeySequence>
+#include <QMenuBar>
+#include <QValidator>
 
 namespace kalmiro {
 namespace {
+
 bool ausgangLaeuft = false;
-}
+
+// QLineEdit asks its validator about every change of the text, whatever made it: keys,
+// paste, drop, middle click, input method, Undo and Redo. Only what differs from the last
+// text it let through is filtered, so a refused character never lands and text the
+// field already holds is never filtered again.
+class Zeichenpruefer : public QValidator {
+public:
+    explicit Zeichenpruefer(TEdit* feld) : QValidator(feld), m_feld(feld) {}
+
+    State validate(QString& text, int& pos) const override {
+        if (text == m_letzter) return Acceptable;
+        const qsizetype kuerzer = qMin(text.size(), m_letzter.size());
+        qsizetype anfang = 0;
+        while (anfang < kuerzer && text[anfang] == m_letzter[anfang])
+            ++anfang;
+        qsizetype ende = 0;
+        while (ende < kuerzer - anfang &&
+               text[text.size() - 1 - ende] == m_letzter[m_letzter.size() - 1 - ende])
+            ++ende;
+        const QStringView neu = QStringView(text).mid(anfang, text.size() - anfang - ende);
+        const qsizetype platz = qMax<qsizetype>(0, m_feld->maxLength() - anfang - ende);
+        const QString gefiltert = m_feld->Gefiltert(neu).left(platz);
+        if (gefiltert != neu) {
+            text = text.left(anfang) + gefiltert + text.right(ende);
+            pos = static_cast<int>(anfang + gefiltert.size());
+        }
+        if (text.size() > m_feld->maxLength()) text.truncate(m_feld->maxLength());
+        pos = qMin(pos, static_cast<int>(text.size()));
+        m_letzter = text;
+        return Acceptable;
+    }
+
+private:
+    TEdit* m_feld;
+    mutable QString m_letzter;
+};
+
+} // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new Zeichenpruefer(this));
     connect(this, &QLineEdit::textChanged, this, &TEdit::Change);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* jetzt) { fokusGewechselt(jetzt); });
 }
 
-bool TEdit::event(QEvent* e) {
-    switch (e->type()) {
-    case QEvent::KeyPress:
-        // Typed characters are filtered in keyPressEvent; only a paste is checked here.
-        if (!static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) return QLineEdit::event(e);
-        [[fallthrough]];
-    case QEvent::InputMethod:
-    case QEvent::Drop:
-    case QEvent::MouseButtonRelease:
-    case QEvent::ContextMenu: {
-        // Whatever these bring in (paste, drop, middle-click selection, input method)
-        // goes through the filter afterwards.
-        const QString vorher = text();
-        const bool r = QLineEdit::event(e);
-        if (m_filter && !m_intern) nachfiltern(vorher);
-        return r;
+QString TEdit::Gefiltert(QStringView text) const {
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (QChar c : text) {
+        // Surrogates, format and private-use characters are not printable either.
+        if (!c.isPrint()) continue;
+        const QChar r = m_filter ? m_filter(c) : c;
+        if (r.isPrint()) ergebnis.append(r);
     }
-    default:
-        return QLineEdit::event(e);
-    }
-}
-
-void TEdit::nachfiltern(const QString& vorher) {
-    const QString neu = text();
-    if (neu == vorher) return;
-    qsizetype anfang = 0;
-    const qsizetype kuerzer = qMin(neu.size(), vorher.size());
-    while (anfang < kuerzer && neu[anfang] == vorher[anfang]) ++anfang;
-    qsizetype ende = 0;
-    while (ende < kuerzer - anfang &&
-           neu[neu.size() - 1 - ende] == vorher[vorher.size() - 1 - ende])
-        ++ende;
-    const QString eingefuegt = neu.mid(anfang, neu.size() - anfang - ende);
-    QString gefiltert;
-    gefiltert.reserve(eingefuegt.size());
-    for (QChar c : eingefuegt) {
-        if (c.category() == QChar::Other_Control) continue;
-        const QChar r = m_filter(c);
-        if (!r.isNull() && r != Enter && r != Rueck) gefiltert.append(r);
-    }
-    if (gefiltert == eingefuegt) return;
-    m_intern = true;
-    setText(neu.left(anfang) + gefiltert + neu.right(ende));
-    setCursorPosition(static_cast<int>(anfang + gefiltert.size()));
-    m_intern = false;
+    return ergebnis;
 }
 
 void TEdit::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
-    const bool zeichen = t.size() == 1 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-                         (t[0].isPrint() || t[0] == Enter || t[0] == Rueck);
-    if (!zeichen) {
-        // Navigation, Delete and shortcuts; a paste is filtered in event().
+    const Qt::KeyboardModifiers zusatz = e->modifiers();
+    // Ctrl without Alt is a shortcut (Ctrl+V, Ctrl+Z); Ctrl+Alt is AltGr, a character.
+    const bool kuerzel = (zusatz & Qt::ControlModifier) && !(zusatz & Qt::AltModifier);
+    const bool eingabe = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool steuer = eingabe || (t.size() == 1 && (t[0] == Enter || t[0] == Rueck));
+    if (t.isEmpty() || kuerzel ||
+        (!steuer && t.size() == 1 && t[0].category() == QChar::Other_Control)) {
+        // Navigation, Delete and shortcuts; what they insert is filtered all the same.
         QLineEdit::keyPressEvent(e);
         return;
     }
-    const QChar ein = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ? Enter : t[0];
-    const QChar aus = m_filter ? m_filter(ein) : ein;
     e->accept();
-    if (aus.isNull()) return;
-    if (aus == Enter) {
+    if (!steuer) {
+        // A refused key leaves the field, its selection included, as it is.
+        const QString aus = Gefiltert(t);
+        if (aus.isEmpty()) return;
+        if (aus == t)
+            QLineEdit::keyPressEvent(e);
+        else
+            insert(aus);
+        return;
+    }
+    const QChar ein = eingabe ? Enter : t[0];
+    const QChar aus = m_filter ? m_filter(ein) : ein;
+    if (aus == Enter)
         focusNextChild();
-        return;
-    }
-    if (aus == Rueck) {
+    else if (aus == Rueck)
         backspace();
-        return;
-    }
-    if (aus == ein) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    m_intern = true;
-    insert(QString(aus));
-    m_intern = false;
+    else if (aus.isPrint())
+        insert(QString(aus));
 }
 
 void TEdit::focusOutEvent(QFocusEvent* e) {
@@ -96,10 +108,30 @@ void TEdit::focusOutEvent(QFocusEvent* e) {
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:
     case Qt::MenuBarFocusReason:
+        // A message box of an exit handler owes nothing.
+        if (!ausgangLaeuft) m_ausgangOffen = true;
         return;
     default:
         break;
     }
+    m_ausgangOffen = false;
+    ausgang();
+}
+
+void TEdit::hideEvent(QHideEvent* e) {
+    m_ausgangOffen = false;
+    QLineEdit::hideEvent(e);
+}
+
+void TEdit::fokusGewechselt(QWidget* jetzt) {
+    if (!m_ausgangOffen || !jetzt || jetzt->window() != window()) return;
+    // The menu bar of this window is still the way out through the menu.
+    if (qobject_cast<QMenuBar*>(jetzt)) return;
+    m_ausgangOffen = false;
+    if (jetzt != this) ausgang();
+}
+
+void TEdit::ausgang() {
     if (ausgangLaeuft || isHidden()) return;
     ausgangLaeuft = true;
     struct Zuruecksetzen {

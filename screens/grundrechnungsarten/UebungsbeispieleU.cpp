@@ -3,6 +3,7 @@
 #include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "core/TexteU.h"
+#include "core/ZeiteingabeU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
@@ -60,24 +61,6 @@ void Zeile(QPainter& canvas, int tage, int stunden, int minuten, int sekunden, f
 }
 
 } // namespace
-
-QChar UebungFilter(QChar c) {
-    if ((c >= u'0' && c <= u'9') || c == u' ' || c == TEdit::Rueck || c == TEdit::Enter) return c;
-    if (QStringView(u"dhimns").contains(c)) return c;
-    if (QStringView(u"HIMNS").contains(c)) return c.toLower();
-    return {};
-}
-
-QString OhneFuehrendeNullen(const QString& text) {
-    qsizetype anfang = 0;
-    while (anfang < text.size() && text[anfang] == u' ') ++anfang;
-    const QStringView eingabe = QStringView(text).mid(anfang);
-    QString ergebnis = FuehrendeNullen(eingabe);
-    // "0h12min3s" has no leading zero to drop: its 0 is the number of hours.
-    if (eingabe.startsWith(u'0') && !(ergebnis.size() > 0 && ergebnis[0].isDigit()))
-        ergebnis.prepend(u'0');
-    return ergebnis;
-}
 
 TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmUebung>()) {

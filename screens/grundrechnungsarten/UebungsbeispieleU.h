@@ -17,14 +17,6 @@ namespace kalmiro {
 
 class TEdit;
 
-// What reaches the answer fields: digits, blank, the unit letters d h i m n s (capitals
-// but D lowered), Backspace and Enter; nothing else.
-QChar UebungFilter(QChar c);
-
-// An answer as it is compared: leading zeros dropped as FuehrendeNullen does, but a
-// zero that is a whole number ("0h12min3s") stays.
-QString OhneFuehrendeNullen(const QString& text);
-
 // Exercises in the four operations: six tasks per round, each answered in its field
 // and checked on leaving it, with a second attempt after a first wrong answer.
 class TfrmUebung : public TForm {
