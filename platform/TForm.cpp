@@ -138,6 +138,11 @@ void TForm::ZentriereAufBildschirm() {
 
 void TForm::Maximieren() { setWindowState(windowState() | Qt::WindowMaximized); }
 
+void TForm::Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024) {
+    ZentriereUeber(haupt);
+    if (art == Fensterart::Bildschirm && bildschirm1024) Maximieren();
+}
+
 void TForm::NeuZeichnen() {
     if (centralWidget()) centralWidget()->update();
     ZugangstexteAktualisieren(this);

@@ -24,6 +24,7 @@ public:
         OhneKnoepfe, // dialog border without any title-bar button
     };
     enum class Ergebnis { Keins, Ok, Schliessen };
+    enum class Fensterart { Bildschirm, Dialog };
 
     explicit TForm(QWidget* parent = nullptr);
     ~TForm() override;
@@ -40,6 +41,10 @@ public:
     void ZentriereUeber(const QWidget* haupt);
     void ZentriereAufBildschirm();
     void Maximieren();
+    // Where a window opens, each time it is shown: centred over the main window (whose
+    // place holds while it is hidden); a screen fills a 1024 x 768 screen, a dialog keeps
+    // its size there too.
+    void Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024);
 
     // Paints the client area again later, after the window's state changed: the
     // screen-reader texts of the entry fields (Beschreibe) follow the new state.

@@ -71,7 +71,7 @@ TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
 TfrmAuswertung::~TfrmAuswertung() = default;
 
 void TfrmAuswertung::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     // Each showing animates afresh; the button only comes when the bars stand.
     ui->btnSchliessen->hide();
     ui->lblAnzeige->clear();

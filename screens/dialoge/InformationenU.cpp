@@ -119,8 +119,7 @@ TfrmInformation::~TfrmInformation() = default;
 void TfrmInformation::FormActivate() {
     InfoSeite = 1;
     SeiteZeigen();
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
 }
 
 void TfrmInformation::menInfoClick(QAction* quelle) {

@@ -64,7 +64,7 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
 TfrmMaxanzahl::~TfrmMaxanzahl() = default;
 
 void TfrmMaxanzahl::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     m_gemeldet = false;
     ui->grpMax->setTitle(QString::fromUtf16(Einstellung().titel));
     ui->edtMaxzahl->setText(QString::number(MaxDurchgaenge[static_cast<std::size_t>(Art())]));

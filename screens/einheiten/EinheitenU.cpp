@@ -169,8 +169,7 @@ const QString& TfrmEinheiten::EingabeDerZeile(int i) const {
 void TfrmEinheiten::FormActivate() {
     Randomize();
     InitMarkupPalette();
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     KSys = std::make_unique<TKSys>(-50, 50, -30, 30, 0, 1000, 0, 600);
     KSys->ShowLattice(true);
 

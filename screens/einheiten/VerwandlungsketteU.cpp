@@ -1,6 +1,7 @@
 #include "screens/einheiten/VerwandlungsketteU.h"
 
 #include "core/FarbenU.h"
+#include "core/GlobaleU.h"
 #include "draw/SchriftU.h"
 #include "platform/Zugang.h"
 #include "ui_VerwandlungsketteU.h"
@@ -71,8 +72,7 @@ TfrmVerwandlungsketten::~TfrmVerwandlungsketten() = default;
 void TfrmVerwandlungsketten::FormActivate() {
     SetzeHintergrund(Client(), fbGrau240);
     MasseSetzen();
-    // The main window is hidden while the exercise screen is open; its place still holds.
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
 }
 
 void TfrmVerwandlungsketten::MasseSetzen() {

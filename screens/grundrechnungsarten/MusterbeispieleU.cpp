@@ -239,8 +239,7 @@ const TZeitAufgabe& TfrmMuster::Beispiel(int n) const {
 }
 
 void TfrmMuster::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     Randomize();
     FarbenSetzen();
     m_art = std::clamp(MusterArt, ArtAddition, ArtDivision);

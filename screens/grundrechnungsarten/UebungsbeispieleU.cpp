@@ -115,8 +115,7 @@ const TZeitAufgabe& TfrmUebung::Aufgabe(int position) const {
 }
 
 void TfrmUebung::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);

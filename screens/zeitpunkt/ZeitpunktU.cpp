@@ -86,8 +86,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
 TfrmZeitpunkt::~TfrmZeitpunkt() = default;
 
 void TfrmZeitpunkt::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     Randomize();
     FarbenSetzen();
     InitWorld(-25, 25, -19, 19, 0, 1000, 0, 760);

@@ -90,8 +90,7 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
 TfrmZugverkehr::~TfrmZugverkehr() = default;
 
 void TfrmZugverkehr::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -18, 18, 0, 1000, 0, 720);

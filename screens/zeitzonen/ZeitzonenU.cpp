@@ -215,12 +215,11 @@ bool TfrmZeitzonen::Flugmodus() const {
 }
 
 void TfrmZeitzonen::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -18, 18, 0, 1000, 0, 700);
     SetBackColor(KeineFarbe);
-    if (Bildschirm1024) Maximieren();
 
     // Every opening starts a series of its own, whatever the last one came to.
     m_runde->SerieBeginnen();

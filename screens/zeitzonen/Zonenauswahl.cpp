@@ -27,7 +27,7 @@ TfrmZonenauswahl::~TfrmZonenauswahl() = default;
 
 // A dialog keeps its size: it is centred, never maximised.
 void TfrmZonenauswahl::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     // The item shown is the one OK hands over, whoever set the choice last.
     if (ZonenEintrag(ZonenAuswahl) < 0) ZonenAuswahl = ZonenCode(0);
     ui->grpAuswahl->SetzeItemIndex(ZonenEintrag(ZonenAuswahl));
