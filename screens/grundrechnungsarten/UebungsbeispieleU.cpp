@@ -3,6 +3,7 @@
 #include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "core/TexteU.h"
+#include "core/ZeitenU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
@@ -34,10 +35,6 @@ const QString StartText = QStringLiteral(
 const QString TippText = QStringLiteral(
     "Gib die jeweilgen Zeiten nacheinander ein.\rDrücke die Enter-Taste oder klicke mit der Maus "
     "ins nächste Feld");
-
-QString MitKomma(double wert, int stellen) {
-    return QString::number(wert, 'f', stellen).replace(u'.', u',');
-}
 
 int Art() { return std::clamp(UebungArt, ArtAddition, ArtDivision); }
 
@@ -221,7 +218,7 @@ void TfrmUebung::edtExit(int i) {
         break;
     }
     feld->hide();
-    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
     KnopfWaehlen();
     NeuZeichnen();
 }
@@ -267,7 +264,7 @@ void TfrmUebung::RundeBeginnen() {
     Runde();
     FelderLeeren();
     ZaehlerZeigen();
-    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
     KnopfWaehlen();
     m_felder[0]->setFocus();
     NeuZeichnen();
