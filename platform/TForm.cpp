@@ -1,5 +1,6 @@
 #include "platform/TForm.h"
 
+#include "platform/Anzeige.h"
 #include "platform/Zugang.h"
 #include "platform/Zugriffstasten.h"
 
@@ -59,12 +60,7 @@ void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
     }
     setWindowFlags(flags);
 
-    if (hintergrund) {
-        QPalette pal = client->palette();
-        pal.setColor(QPalette::Window, QColor::fromRgb(*hintergrund));
-        client->setPalette(pal);
-        client->setAutoFillBackground(true);
-    }
+    if (hintergrund) Hintergrundfarbe(client, QColor::fromRgb(*hintergrund));
     FontsAuf96Dpi(this);
     // The menu keeps the desktop's menu font, not the window's layout font.
     if (QWidget* menue = menuWidget()) menue->setFont(QApplication::font("QMenuBar"));

@@ -3,6 +3,7 @@
 #include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/Zugang.h"
 #include "ui_VerwandlungsketteU.h"
 
@@ -36,14 +37,6 @@ QPen Stift(const QColor& farbe) {
     return stift;
 }
 
-void SetzeHintergrund(QWidget* client, Farbe farbe) {
-    if (!client || !IstFarbe(farbe)) return;
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(farbe));
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
-}
-
 // The chain from left to right as a screen reader reads it: units, and "mal" before
 // each factor.
 QString Vorgelesen() {
@@ -70,7 +63,7 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
 TfrmVerwandlungsketten::~TfrmVerwandlungsketten() = default;
 
 void TfrmVerwandlungsketten::FormActivate() {
-    SetzeHintergrund(Client(), fbGrau240);
+    if (IstFarbe(fbGrau240)) Hintergrundfarbe(Client(), QColor::fromRgb(fbGrau240));
     MasseSetzen();
     Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
 }

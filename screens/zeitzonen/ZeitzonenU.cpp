@@ -141,9 +141,7 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
                 ui->imgFl18, ui->imgFl19, ui->imgFl20, ui->imgFl21};
 
     // The panel is white whatever the desktop's colours.
-    QPalette weiss = ui->pnlAnzeige->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    ui->pnlAnzeige->setPalette(weiss);
+    Hintergrundfarbe(ui->pnlAnzeige, Qt::white);
 
     ui->pntUhren->OnPaint = [this](QPainter& canvas) { pntUhrenPaint(canvas); };
     m_runde = std::make_unique<TZeituebung>(
