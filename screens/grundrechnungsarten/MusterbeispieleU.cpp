@@ -256,6 +256,7 @@ void TfrmMuster::FormActivate() {
 }
 
 void TfrmMuster::NeueBeispiele() {
+    // "Divison" is the program's own wording; keep it as it stands.
     static const char* titel[] = {
         "Vier Musterbeispiele zur Addition von Zeiten",
         "Vier Musterbeispiele zur Subtraktion von Zeiten",

@@ -32,6 +32,7 @@ const QColor Rot(255, 0, 0);
 const QString StartText = QStringLiteral(
     "Gib die jeweiligen Zeiten nacheinander ein.\rDrücke die Enter–Taste oder klicke mit der "
     "Maus ins nächste Feld!");
+// "jeweilgen" is the program's own wording; keep it as it stands.
 const QString TippText = QStringLiteral(
     "Gib die jeweilgen Zeiten nacheinander ein.\rDrücke die Enter-Taste oder klicke mit der Maus "
     "ins nächste Feld");

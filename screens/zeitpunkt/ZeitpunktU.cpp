@@ -68,6 +68,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     ui->grpBeispiele->SetzeItemIndex(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
+    // "menSchlissen" is the program's own wording, the name the menu item goes by.
     connect(ui->menSchlissen, &QAction::triggered, this, [this] { close(); });
 
     // What a screen reader reads: the examples by name, the drawing line by line.
@@ -275,6 +276,7 @@ std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
             pfeil(ab, 0, 4, Zeittinte::Orange, QStringLiteral("1.Tag"), ab / 2, 5.2f);
         if (s >= 3 && s < 5)
             pfeil(0, an, 4, Zeittinte::Dunkelgruen, QStringLiteral("2.Tag"), an / 2, 5.2f);
+        // "Ankunfszeit" is the program's own wording.
         if (s >= 6 && s < 8)
             pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
                   (an - 24) / 2, 5);
@@ -296,7 +298,7 @@ std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
         lote();
         if (s == 3 || s == 4) pfeil(ab, 0, 4.5f, Zeittinte::Orange);
         if (s == 5 || s == 8) abfahrt();
-        if (s == 6 || s == 7)
+        if (s == 6 || s == 7) // "Ankunfszeit": the program's own wording
             pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
                   (an - 24) / 2, 5);
         break;

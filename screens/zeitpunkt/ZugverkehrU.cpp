@@ -30,7 +30,7 @@ const QColor Schwarz(0, 0, 0);
 const QColor Rot(255, 0, 0);
 const QColor Blau(0, 0, 255);
 
-// The prompt, by what is sought.
+// The prompt, by what is sought ("Ankunftsszeit" is the program's own wording).
 const QString Aufforderung[] = {
     QStringLiteral("Gib die Zeitdauer der Fahrzeit ein und drücke die Enter–Taste."),
     QStringLiteral("Gib den Zeitpunkt der Ankunftsszeit ein und drücke die Enter–Taste."),

@@ -88,6 +88,7 @@ constexpr Infozeile Infotext[] = {
     {4.0f, Art::Ueberschrift, u"Heutige Situation"},
     {2.5f, Art::Text, u"Auf einer Konferenz in Washington (1884) wurde die Erdkugel in Normalzeitzonen aufgeteilt. Man bestimmte den Meridian der"},
     {1.5f, Art::Text, u"durch den Ort #Greenwich# bei London läuft, zum #0–Meridian# und teilte die 360 Grad des Erdumfangs in #24 Zonen# zu je #15 Grad#."},
+    // "Orstzeit" is the program's own wording.
     {0.5f, Art::Text, u"Die 24 Zonen unterscheiden sich in ihrer Orstzeit jeweils um eine volle Stunde und bilden die Grundlage zur Zeitbestimmung."},
     {-0.5f, Art::Text, u"Die Zeiten in den anderen Zeitzonen ergeben sich durch Hinzufügen oder Abziehen einer (meistens) ganzzahligen Anzahl von"},
     {-1.5f, Art::Text, u"Stunden, je nach ihrem (mittleren) Abstand vom #nullten Längengrad#."},
