@@ -54,7 +54,7 @@ QString ProzentText(float prozent) {
 TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmAuswertung>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::OhneKnoepfe);
+    Einrichten(Rahmen::OhneKnoepfe);
     ui->gauRichtig->SetzeFuellfarbe(QColor(185, 233, 249));
     ui->gauFalsch->SetzeFuellfarbe(QColor(255, 145, 145));
     connect(ui->btnSchliessen, &QPushButton::clicked, this, &TfrmAuswertung::btnSchliessenClick);
@@ -136,7 +136,7 @@ void TfrmAuswertung::FormPaint(QPainter&) {
 
 void TfrmAuswertung::btnSchliessenClick() {
     m_darfSchliessen = true;
-    Schliesse(Ergebnis::Schliessen);
+    Schliessen(Ergebnis::Schliessen);
     m_darfSchliessen = false;
 }
 

@@ -87,7 +87,7 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmEinheiten>()),
       m_timer1(new QTimer(this)) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
 
     ui->imgB->setPixmap(QPixmap(QStringLiteral(":/bilder/einheiten/gesicht_blau.png")));
     ui->imgG->setPixmap(QPixmap(QStringLiteral(":/bilder/einheiten/gesicht_gruen.png")));

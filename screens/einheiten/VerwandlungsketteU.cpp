@@ -52,7 +52,7 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmVerwandlungsketten>()) {
     ui->setupUi(this);
     // The palette is filled only when the main window first activates.
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     EscapeSchliesst();
     Beschreibe(

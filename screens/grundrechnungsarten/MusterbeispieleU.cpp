@@ -214,7 +214,7 @@ Rechnung Rechenbild(int art, const TZeitAufgabe& a, const Musterstand& stand) {
 TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmMuster>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_leiste =
         Schrittleiste({ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05}, ui->btnWiederholung,
                       ui->grpBeispiele, Schrittleiste::Auswahl::NurAmAnfang);

@@ -80,7 +80,7 @@ QString OhneFuehrendeNullen(const QString& text) {
 TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmUebung>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_felder = {ui->edtBsp1, ui->edtBsp2, ui->edtBsp3, ui->edtBsp4, ui->edtBsp5, ui->edtBsp6};
     for (int i = 0; i < AufgabenProRunde; ++i) {
         TEdit* feld = m_felder[static_cast<std::size_t>(i)];
@@ -282,10 +282,11 @@ void TfrmUebung::menMaxanzahlClick() {
 
 void TfrmUebung::FormPaint(QPainter& canvas) {
     PaintBackground(canvas);
-    for (int i = 0; i < AufgabenProRunde; ++i) ZeichneAufgabe(canvas, i);
+    for (int i = 0; i < AufgabenProRunde; ++i)
+        AufgabeZeichnen(canvas, i);
 }
 
-void TfrmUebung::ZeichneAufgabe(QPainter& canvas, int i) {
+void TfrmUebung::AufgabeZeichnen(QPainter& canvas, int i) {
     const TZeitAufgabe& a = m_aufgaben[static_cast<std::size_t>(i)];
     const Platz& platz = m_plaetze[static_cast<std::size_t>(i)];
     const float cx = BlockX(i);

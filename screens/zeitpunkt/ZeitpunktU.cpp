@@ -58,7 +58,7 @@ void Tagespfeil(QPainter& canvas, float x1, float x2, float y, Zeittinte tinte,
 TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitpunkt>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_leiste = Schrittleiste(
         {ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05, ui->btn06, ui->btn07, ui->btn08},
         ui->btnWiederholung, ui->grpBeispiele, Schrittleiste::Auswahl::AuchAmEnde);

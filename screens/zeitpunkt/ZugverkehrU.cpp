@@ -46,7 +46,7 @@ QString ZugbildPfad(int nummer) {
 TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZugverkehr>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
+    Einrichten(Rahmen::Einfach, Rgb(255, 255, 255));
 
     // clang-format off
     m_zugbilder = {

@@ -133,7 +133,7 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitzonen>()),
       m_timer1(new TSekundentakt(this)), m_timer2(new QTimer(this)) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
+    Einrichten(Rahmen::Einfach, Rgb(255, 255, 255));
 
     // The aircraft by name; each gets the picture of its number when it is first shown.
     Flugzeug = {nullptr,     ui->imgFl01, ui->imgFl02, ui->imgFl03, ui->imgFl04, ui->imgFl05,
@@ -316,11 +316,11 @@ void TfrmZeitzonen::Timer1Timer() {
 void TfrmZeitzonen::pntUhrenPaint(QPainter& canvas) {
     PaintBackground(canvas);
     if (Flugmodus())
-        ZeichneFlug(canvas);
+        FlugZeichnen(canvas);
     else if (Seite == 2)
-        ZeichneInfo(canvas);
+        InfoZeichnen(canvas);
     else
-        ZeichneKarte(canvas);
+        KarteZeichnen(canvas);
 }
 
 QStringList TfrmZeitzonen::KarteVorgelesen() const {
@@ -349,16 +349,17 @@ QStringList TfrmZeitzonen::InfoVorgelesen() const {
     return zeilen << Bildunterschrift;
 }
 
-void TfrmZeitzonen::ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden) {
+void TfrmZeitzonen::UhrZeichnen(QPainter& canvas, float x, float y, const QTime& zeit,
+                                int stunden) {
     DrawClockFace(canvas, fbBraun, fbGrau240, 7, x, y, Uhrradius);
     DrawClockHandsShifted(canvas, Schwarz, fbGrau128, fbPink, 3, 2, 1, zeit, stunden, 0, x, y,
                           Uhrradius);
 }
 
-void TfrmZeitzonen::ZeichneKarte(QPainter& canvas) {
+void TfrmZeitzonen::KarteZeichnen(QPainter& canvas) {
     // Every clock reads the one instant, so the two never disagree by a second.
     const QDateTime jetzt = Jetzt();
-    ZeichneUhr(canvas, HeimUhrX, HeimUhrHoehe, Heimatzeit(jetzt), 0);
+    UhrZeichnen(canvas, HeimUhrX, HeimUhrHoehe, Heimatzeit(jetzt), 0);
     DrawArrowV(canvas, 3, fbPink, HeimUhrX, 14.2f, 12.0f, 'U');
 
     const Zonentexte& heimat = TexteDerHeimatzone(m_auswahlOffen);
@@ -372,13 +373,13 @@ void TfrmZeitzonen::ZeichneKarte(QPainter& canvas) {
     const int zone = GewaehlteZone;
     if (IstStundenzone(zone)) {
         const float x = ZonenUhrX(zone);
-        ZeichneUhr(canvas, x, ZonenUhrHoehe, Weltzeit(jetzt), zone);
+        UhrZeichnen(canvas, x, ZonenUhrHoehe, Weltzeit(jetzt), zone);
         DrawArrowV(canvas, 3, fbPink, x, -12.0f, -14.8f, 'O');
     }
-    ZeichneZonentexte(canvas, zone);
+    ZonentexteZeichnen(canvas, zone);
 }
 
-void TfrmZeitzonen::ZeichneZonentexte(QPainter& canvas, int zone) {
+void TfrmZeitzonen::ZonentexteZeichnen(QPainter& canvas, int zone) {
     const Zonentexte* texte = TexteDerZone(zone);
     if (!texte) return;
     const float x = ZonentextX(zone);
@@ -392,7 +393,7 @@ void TfrmZeitzonen::ZeichneZonentexte(QPainter& canvas, int zone) {
     }
 }
 
-void TfrmZeitzonen::ZeichneInfo(QPainter& canvas) {
+void TfrmZeitzonen::InfoZeichnen(QPainter& canvas) {
     for (const Infozeile& z : Infotext) {
         const QString text = QString::fromUtf16(z.text);
         if (z.art == Art::Ueberschrift)
@@ -517,7 +518,7 @@ QStringList TfrmZeitzonen::Vorgelesen() const {
     return zeilen;
 }
 
-void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
+void TfrmZeitzonen::FlugZeichnen(QPainter& canvas) {
     const TFlugziel& wien = Flugziele[Heimatstadt];
     const TFlugziel& ziel = m_aufgabe.Flugziel();
     const TFlugaufgabe& a = m_aufgabe;

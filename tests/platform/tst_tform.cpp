@@ -21,7 +21,7 @@ public:
         f.setBold(true);
         label->setFont(f);
         menuBar()->addAction(QStringLiteral("Schließen"));
-        RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+        Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     }
     int aktivierungen = 0;
     int zeichnungen = 0;
@@ -87,7 +87,7 @@ void TstTForm::zeigeModalLiefertErgebnis() {
     QTimer::singleShot(0, &dialog, [&] {
         QVERIFY(dialog.LaeuftModal());
         QCOMPARE(QApplication::activeModalWidget(), &dialog);
-        dialog.Schliesse(TForm::Ergebnis::Ok);
+        dialog.Schliessen(TForm::Ergebnis::Ok);
     });
     QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Ok);
     QVERIFY(!dialog.LaeuftModal());
