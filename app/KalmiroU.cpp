@@ -29,7 +29,7 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmKalmiro>()),
       m_timer1(new TSekundentakt(this)) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach);
+    Einrichten(Rahmen::Einfach);
 
     // The rim pattern of the clock, kept in the hidden picture as the layout has it.
     m_holz = QImage(QStringLiteral(":/bilder/uhr/holz.png"));

@@ -60,7 +60,7 @@ std::array<TForm*, 12> Programm::AlleFenster() const {
 
 void Programm::Starte() {
     TfrmKalmiro& haupt = Hauptfenster();
-    haupt.ZentriereAufBildschirm();
+    haupt.AufBildschirmZentrieren();
     haupt.show();
 }
 

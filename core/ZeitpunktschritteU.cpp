@@ -151,6 +151,7 @@ private:
                    QStringLiteral("Die 60min werden abgezogen und in 1h verwandelt."),
                    QStringLiteral("Die 1h wird zu den restlichen Stunden hinzugezählt."), {0, -60},
                    {1, 0}, pause);
+        // "60m" is the program's own wording.
         u.satz = QStringLiteral("Da ") + QString::number(minuten) +
                  QStringLiteral("min größer als 60min ist werden 60m in 1h verwandelt.");
         return u;
@@ -202,6 +203,8 @@ QString Skizze(const char* was) {
            QString::fromUtf8(was) + QStringLiteral(" näherungsweise ein.");
 }
 
+// The step texts are the program's own wording, spellings included ("Ankuftszeit",
+// "Ankunftsszeit", "Abfahtszeit", "Anbfahrts-", "subtrahierre", "60m"): keep them.
 const QString Zeitpunkte =
     QStringLiteral("Wandel die Zeitpunkte in die Schreibweise Stunden und Minuten um.");
 const QString AbfahrtUmwandeln = QStringLiteral(
@@ -289,6 +292,7 @@ void Beispiel4(Ablauf& ab, const TZugaufgabe& a) {
     ab.Schritt(TagVerlaengern);
     ab.Zeile(Rechts, -6.5f, a.AbfahrtStunde, a.AbfahrtMinute, Zeittinte::Dunkelgruen);
     ab.Zeichen(Rechenart::Minus, Rechts, -6.5f);
+    // "Abfahtszeit" is the program's own wording.
     ab.Schritt(
         QStringLiteral("Wandel die Abfahtszeit in die Schreibweise Stunden und Minuten um."));
     Zeitschritt s = ab.Subtrahiere(Rechts, -6.5f, Zeittinte::Rotbraun, 1000, true);
@@ -297,7 +301,7 @@ void Beispiel4(Ablauf& ab, const TZugaufgabe& a) {
 }
 
 void Beispiel5(Ablauf& ab, const TZugaufgabe& a) {
-    ab.Schritt(Skizze("Anbfahrts- bzw. Fahrzeit"));
+    ab.Schritt(Skizze("Anbfahrts- bzw. Fahrzeit")); // the program's own wording
     ab.Zeile(0, -4, a.AbfahrtStunde, a.AbfahrtMinute, Zeittinte::Orange);
     ab.Zeile(0, -5.5f, a.FahrzeitStunden, a.FahrzeitMinuten, Zeittinte::Blau);
     ab.Zeichen(Rechenart::Plus, 0, -5.5f);
@@ -321,6 +325,7 @@ void Beispiel6(Ablauf& ab, const TZugaufgabe& a) {
     // After a borrow the explanation is cleared rather than the instruction shown again.
     Zeitschritt s = ab.Subtrahiere(Links, -3.5f, std::nullopt, 500);
     const bool geborgt = s.uebertrag.has_value();
+    // "subtrahierre" is the program's own wording.
     ab.Ende(std::move(s),
             geborgt
                 ? QString()

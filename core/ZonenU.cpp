@@ -30,7 +30,8 @@ struct Zone {
 } // namespace
 
 const Zonentexte* TexteDerZone(int code) {
-    // The texts are shown as they stand, spellings included.
+    // The texts are shown as they stand, spellings included: "Burkina fasco",
+    // "Großbrtannien", "Lichtenstein", "Norfokinsel" and the like are the program's own wording.
     // clang-format off
     static const Zone zonen[] = {
         {0, {QStringLiteral("Länder für die westeuropäische Zeitzone"), {QStringLiteral("Burkina fasco, Färöer, Gambia, Ghana, Island, Irland, Liberia, Marokko"), QStringLiteral("Mauretanien, Portugal, Kanarische Inseln,Großbrtannien, Antarktis")}}},

@@ -13,7 +13,8 @@ namespace {
 // Drawn value 1..100 up to which each kind is chosen.
 constexpr std::array<int, 6> ArtGrenzen{10, 20, 30, 53, 76, 100};
 
-// The texts are shown exactly as they stand here.
+// The texts are shown exactly as they stand here: "406,9,4 km/h" and "000 km/h" are
+// the program's own wording.
 // clang-format off
 const std::array<TZugdaten, AnzahlZuege> Zugtabelle{{
     {QStringLiteral("Belgien: #TGV-PSE#"), QStringLiteral("#380,4 km/h#"), QStringLiteral("#300 km/h#"), QStringLiteral("#270 km/h – 300 km/h#")},

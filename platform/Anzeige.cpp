@@ -15,6 +15,14 @@ void Schriftfarbe(QWidget* w, const QColor& farbe) {
     w->setPalette(pal);
 }
 
+void Hintergrundfarbe(QWidget* w, const QColor& farbe) {
+    if (!w) return;
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, farbe);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
 void Anzeigen(QLabel* anzeige, const QString& text, const QColor& farbe, bool ansagen) {
     if (!anzeige) return;
     Schriftfarbe(anzeige, farbe);

@@ -10,6 +10,8 @@ namespace kalmiro {
 
 // The colour a label or group box writes its text in.
 void Schriftfarbe(QWidget* w, const QColor& farbe);
+// The colour a widget fills its background with, whatever the desktop's colours.
+void Hintergrundfarbe(QWidget* w, const QColor& farbe);
 
 // The window's message label: the text ('\r' breaks its lines) in its colour. A verdict
 // (ansagen) is read out to a screen reader as well; an instruction that comes back with

@@ -1,5 +1,6 @@
 #include "platform/TForm.h"
 
+#include "platform/Anzeige.h"
 #include "platform/Zugang.h"
 #include "platform/Zugriffstasten.h"
 
@@ -37,7 +38,7 @@ void FontsAuf96Dpi(QWidget* wurzel) {
     for (QWidget* w : kinder) umstellen(w);
 }
 
-void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
+void TForm::Einrichten(Rahmen rahmen, std::optional<Farbe> hintergrund) {
     QWidget* client = centralWidget();
     Q_ASSERT(client);
     const QSize groesse = client->minimumSize();
@@ -59,12 +60,7 @@ void TForm::RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund) {
     }
     setWindowFlags(flags);
 
-    if (hintergrund) {
-        QPalette pal = client->palette();
-        pal.setColor(QPalette::Window, QColor::fromRgb(*hintergrund));
-        client->setPalette(pal);
-        client->setAutoFillBackground(true);
-    }
+    if (hintergrund) Hintergrundfarbe(client, QColor::fromRgb(*hintergrund));
     FontsAuf96Dpi(this);
     // The menu keeps the desktop's menu font, not the window's layout font.
     if (QWidget* menue = menuWidget()) menue->setFont(QApplication::font("QMenuBar"));
@@ -116,19 +112,19 @@ TForm::Ergebnis TForm::ZeigeModal() {
     return m_ergebnis;
 }
 
-void TForm::Schliesse(Ergebnis ergebnis) {
+void TForm::Schliessen(Ergebnis ergebnis) {
     m_ergebnis = ergebnis;
     close();
 }
 
-void TForm::ZentriereUeber(const QWidget* haupt) {
+void TForm::Zentrieren(const QWidget* haupt) {
     if (!haupt) return;
     const QRect h = haupt->frameGeometry();
     const QSize s = frameGeometry().size();
     move(h.x() + (h.width() - s.width()) / 2, h.y() + (h.height() - s.height()) / 2);
 }
 
-void TForm::ZentriereAufBildschirm() {
+void TForm::AufBildschirmZentrieren() {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s) return;
     const QRect r = s->availableGeometry();
@@ -137,6 +133,11 @@ void TForm::ZentriereAufBildschirm() {
 }
 
 void TForm::Maximieren() { setWindowState(windowState() | Qt::WindowMaximized); }
+
+void TForm::Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024) {
+    Zentrieren(haupt);
+    if (art == Fensterart::Bildschirm && bildschirm1024) Maximieren();
+}
 
 void TForm::NeuZeichnen() {
     if (centralWidget()) centralWidget()->update();

@@ -24,6 +24,7 @@ public:
         OhneKnoepfe, // dialog border without any title-bar button
     };
     enum class Ergebnis { Keins, Ok, Schliessen };
+    enum class Fensterart { Bildschirm, Dialog };
 
     explicit TForm(QWidget* parent = nullptr);
     ~TForm() override;
@@ -32,14 +33,18 @@ public:
     Ergebnis ZeigeModal();
     bool LaeuftModal() const { return m_schleife != nullptr; }
     // Closes the window with the given result (the result of ZeigeModal).
-    void Schliesse(Ergebnis ergebnis);
+    void Schliessen(Ergebnis ergebnis);
 
     QWidget* Client() const { return centralWidget(); }
     QSize ClientGroesse() const;
 
-    void ZentriereUeber(const QWidget* haupt);
-    void ZentriereAufBildschirm();
+    void Zentrieren(const QWidget* haupt);
+    void AufBildschirmZentrieren();
     void Maximieren();
+    // Where a window opens, each time it is shown: centred over the main window (whose
+    // place holds while it is hidden); a screen fills a 1024 x 768 screen, a dialog keeps
+    // its size there too.
+    void Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024);
 
     // Paints the client area again later, after the window's state changed: the
     // screen-reader texts of the entry fields (Beschreibe) follow the new state.
@@ -53,7 +58,7 @@ protected:
     // background colour, and turns layout fonts into pixel sizes at 96 dpi.
     // It also gives the menus access keys (Zugriffstasten) and lets Enter press the
     // button that has the focus, as Space does.
-    void RichteEin(Rahmen rahmen, std::optional<Farbe> hintergrund = std::nullopt);
+    void Einrichten(Rahmen rahmen, std::optional<Farbe> hintergrund = std::nullopt);
 
     // Enter presses this button wherever the focus is, unless another push button has it
     // (a radio item or check box with the focus does not keep Enter from it).

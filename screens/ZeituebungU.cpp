@@ -23,6 +23,7 @@ QString Urteilstext(Urteil urteil, const QString& ergebnis) {
         return QStringLiteral("Deine Eingabe ist leider falsch!\rÜberprüfe deine Eingabe und "
                               "versuche es noch einmal.");
     case Urteil::FalschBeimZweiten:
+        // "den Fehler gegangen" is the program's own wording.
         return QStringLiteral("Deine Eingabe ist leider wieder falsch! Das Ergebnis lautet ") +
                EinheitenLeerzeichen(ergebnis) +
                QStringLiteral("!\rVergleiche das Ergebnis mit deiner Eingabe und überlege,\r"

@@ -1,6 +1,8 @@
 #include "screens/dialoge/AuswertungU.h"
 
 #include "core/GlobaleU.h"
+#include "core/ZeitenU.h"
+#include "platform/Anzeige.h"
 #include "platform/SystemU.h"
 #include "platform/Zugang.h"
 #include "ui_AuswertungU.h"
@@ -14,10 +16,6 @@ namespace kalmiro {
 namespace {
 
 constexpr int Schrittzeit = 100; // ms per frame of the bars
-
-QString MitKomma(double wert, int stellen) {
-    return QString::number(wert, 'f', stellen).replace(u'.', u',');
-}
 
 } // namespace
 
@@ -49,12 +47,14 @@ QString Notensatz(int prozent) {
     return QStringLiteral("Sehr gut! Du bist ein Zeitprofi.");
 }
 
-QString ProzentText(float prozent) { return MitKomma(prozent, 3) + QStringLiteral(" %"); }
+QString ProzentText(float prozent) {
+    return Festkomma(prozent, 3) + QStringLiteral(" %");
+}
 
 TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmAuswertung>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::OhneKnoepfe);
+    Einrichten(Rahmen::OhneKnoepfe);
     ui->gauRichtig->SetzeFuellfarbe(QColor(185, 233, 249));
     ui->gauFalsch->SetzeFuellfarbe(QColor(255, 145, 145));
     connect(ui->btnSchliessen, &QPushButton::clicked, this, &TfrmAuswertung::btnSchliessenClick);
@@ -71,7 +71,7 @@ TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
 TfrmAuswertung::~TfrmAuswertung() = default;
 
 void TfrmAuswertung::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     // Each showing animates afresh; the button only comes when the bars stand.
     ui->btnSchliessen->hide();
     ui->lblAnzeige->clear();
@@ -81,15 +81,13 @@ void TfrmAuswertung::FormActivate() {
     const float punkte = GesamtPunkte;
     const int versuche = GesamtVersuche;
     const QString von = QStringLiteral(" / ") + QString::number(versuche);
-    ui->pnlRichtig->setText(MitKomma(punkte, 1) + von);
-    ui->pnlFalsch->setText(MitKomma(static_cast<float>(versuche) - punkte, 1) + von);
+    ui->pnlRichtig->setText(Festkomma(punkte, 1) + von);
+    ui->pnlFalsch->setText(Festkomma(static_cast<float>(versuche) - punkte, 1) + von);
     ui->pnlRichtig->repaint();
     ui->pnlFalsch->repaint();
 
     m_prozent = ProzentRichtig(punkte, versuche);
-    QPalette pal = ui->lblAnzeige->palette();
-    pal.setColor(QPalette::WindowText, QColor(102, 153, 51));
-    ui->lblAnzeige->setPalette(pal);
+    Schriftfarbe(ui->lblAnzeige, QColor(102, 153, 51));
 
     ui->gauRichtig->setValue(0);
     ui->gauFalsch->setValue(100);
@@ -138,7 +136,7 @@ void TfrmAuswertung::FormPaint(QPainter&) {
 
 void TfrmAuswertung::btnSchliessenClick() {
     m_darfSchliessen = true;
-    Schliesse(Ergebnis::Schliessen);
+    Schliessen(Ergebnis::Schliessen);
     m_darfSchliessen = false;
 }
 

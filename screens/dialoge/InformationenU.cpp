@@ -101,7 +101,7 @@ std::span<const Infozeile> Seitenzeilen(int seite) {
 TfrmInformation::TfrmInformation(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmInformation>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
+    Einrichten(Rahmen::Einfach, Rgb(255, 255, 255));
     m_bilderSeite1 = {ui->img01, ui->img02, ui->img03, ui->img04, ui->img05};
     m_bilderSeite2 = {ui->img06, ui->img07, ui->img08, ui->img09, ui->img10, ui->img11};
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
@@ -119,8 +119,7 @@ TfrmInformation::~TfrmInformation() = default;
 void TfrmInformation::FormActivate() {
     InfoSeite = 1;
     SeiteZeigen();
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
 }
 
 void TfrmInformation::menInfoClick(QAction* quelle) {

@@ -44,7 +44,7 @@ QString StandardText() {
 TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmMaxanzahl>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Dialog);
+    Einrichten(Rahmen::Dialog);
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
@@ -53,7 +53,7 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
         return {};
     });
     connect(ui->edtMaxzahl, &TEdit::Exit, this, &TfrmMaxanzahl::edtMaxzahlExit);
-    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Schliesse(Ergebnis::Schliessen); });
+    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { Schliessen(Ergebnis::Schliessen); });
     connect(ui->BitBtn2, &QPushButton::clicked, this, &TfrmMaxanzahl::BitBtn2Click);
     // Escape is "Schließen"; Enter presses the button that has the focus (the field
     // swallows it).
@@ -64,7 +64,7 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
 TfrmMaxanzahl::~TfrmMaxanzahl() = default;
 
 void TfrmMaxanzahl::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     m_gemeldet = false;
     ui->grpMax->setTitle(QString::fromUtf16(Einstellung().titel));
     ui->edtMaxzahl->setText(QString::number(MaxDurchgaenge[static_cast<std::size_t>(Art())]));
@@ -73,7 +73,7 @@ void TfrmMaxanzahl::FormActivate() {
     ui->edtMaxzahl->selectAll();
 }
 
-TfrmMaxanzahl::Pruefung TfrmMaxanzahl::PruefeEingabe() {
+TfrmMaxanzahl::Pruefung TfrmMaxanzahl::EingabePruefen() {
     TEdit* edt = ui->edtMaxzahl;
     if (edt->text().isEmpty()) {
         edt->setText(StandardText());
@@ -92,7 +92,7 @@ TfrmMaxanzahl::Pruefung TfrmMaxanzahl::PruefeEingabe() {
 }
 
 void TfrmMaxanzahl::edtMaxzahlExit() {
-    m_gemeldet = PruefeEingabe() == Pruefung::Gemeldet;
+    m_gemeldet = EingabePruefen() == Pruefung::Gemeldet;
 }
 
 void TfrmMaxanzahl::BitBtn2Click() {
@@ -102,9 +102,9 @@ void TfrmMaxanzahl::BitBtn2Click() {
     }
     // A click that did not move the focus (a shortcut, say) has not been checked yet;
     // an out-of-range number is never stored.
-    if (PruefeEingabe() == Pruefung::Gemeldet) return;
+    if (EingabePruefen() == Pruefung::Gemeldet) return;
     MaxDurchgaenge[static_cast<std::size_t>(Art())] = LeseZahl(ui->edtMaxzahl->text());
-    Schliesse(Ergebnis::Ok);
+    Schliessen(Ergebnis::Ok);
 }
 
 } // namespace kalmiro

@@ -28,7 +28,7 @@ private:
 
     void edtMaxzahlExit();
     void BitBtn2Click();
-    Pruefung PruefeEingabe();
+    Pruefung EingabePruefen();
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmMaxanzahl> ui;

@@ -87,7 +87,7 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmEinheiten>()),
       m_timer1(new QTimer(this)) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
 
     ui->imgB->setPixmap(QPixmap(QStringLiteral(":/bilder/einheiten/gesicht_blau.png")));
     ui->imgG->setPixmap(QPixmap(QStringLiteral(":/bilder/einheiten/gesicht_gruen.png")));
@@ -169,8 +169,7 @@ const QString& TfrmEinheiten::EingabeDerZeile(int i) const {
 void TfrmEinheiten::FormActivate() {
     Randomize();
     InitMarkupPalette();
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     KSys = std::make_unique<TKSys>(-50, 50, -30, 30, 0, 1000, 0, 600);
     KSys->ShowLattice(true);
 

@@ -1,7 +1,9 @@
 #include "screens/einheiten/VerwandlungsketteU.h"
 
 #include "core/FarbenU.h"
+#include "core/GlobaleU.h"
 #include "draw/SchriftU.h"
+#include "platform/Anzeige.h"
 #include "platform/Zugang.h"
 #include "ui_VerwandlungsketteU.h"
 
@@ -35,14 +37,6 @@ QPen Stift(const QColor& farbe) {
     return stift;
 }
 
-void SetzeHintergrund(QWidget* client, Farbe farbe) {
-    if (!client || !IstFarbe(farbe)) return;
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(farbe));
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
-}
-
 // The chain from left to right as a screen reader reads it: units, and "mal" before
 // each factor.
 QString Vorgelesen() {
@@ -58,7 +52,7 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmVerwandlungsketten>()) {
     ui->setupUi(this);
     // The palette is filled only when the main window first activates.
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     EscapeSchliesst();
     Beschreibe(
@@ -69,10 +63,9 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
 TfrmVerwandlungsketten::~TfrmVerwandlungsketten() = default;
 
 void TfrmVerwandlungsketten::FormActivate() {
-    SetzeHintergrund(Client(), fbGrau240);
+    if (IstFarbe(fbGrau240)) Hintergrundfarbe(Client(), QColor::fromRgb(fbGrau240));
     MasseSetzen();
-    // The main window is hidden while the exercise screen is open; its place still holds.
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
 }
 
 void TfrmVerwandlungsketten::MasseSetzen() {

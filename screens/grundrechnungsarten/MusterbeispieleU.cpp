@@ -214,7 +214,7 @@ Rechnung Rechenbild(int art, const TZeitAufgabe& a, const Musterstand& stand) {
 TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmMuster>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_leiste =
         Schrittleiste({ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05}, ui->btnWiederholung,
                       ui->grpBeispiele, Schrittleiste::Auswahl::NurAmAnfang);
@@ -239,8 +239,7 @@ const TZeitAufgabe& TfrmMuster::Beispiel(int n) const {
 }
 
 void TfrmMuster::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     Randomize();
     FarbenSetzen();
     m_art = std::clamp(MusterArt, ArtAddition, ArtDivision);
@@ -257,6 +256,7 @@ void TfrmMuster::FormActivate() {
 }
 
 void TfrmMuster::NeueBeispiele() {
+    // "Divison" is the program's own wording; keep it as it stands.
     static const char* titel[] = {
         "Vier Musterbeispiele zur Addition von Zeiten",
         "Vier Musterbeispiele zur Subtraktion von Zeiten",

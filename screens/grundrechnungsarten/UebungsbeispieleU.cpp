@@ -4,6 +4,7 @@
 #include "core/GlobaleU.h"
 #include "core/TexteU.h"
 #include "core/ZeiteingabeU.h"
+#include "core/ZeitenU.h"
 #include "core/ZufallU.h"
 #include "draw/KoordU.h"
 #include "draw/LinienU.h"
@@ -32,13 +33,10 @@ const QColor Rot(255, 0, 0);
 const QString StartText = QStringLiteral(
     "Gib die jeweiligen Zeiten nacheinander ein.\rDrücke die Enter–Taste oder klicke mit der "
     "Maus ins nächste Feld!");
+// "jeweilgen" is the program's own wording; keep it as it stands.
 const QString TippText = QStringLiteral(
     "Gib die jeweilgen Zeiten nacheinander ein.\rDrücke die Enter-Taste oder klicke mit der Maus "
     "ins nächste Feld");
-
-QString MitKomma(double wert, int stellen) {
-    return QString::number(wert, 'f', stellen).replace(u'.', u',');
-}
 
 int Art() { return std::clamp(UebungArt, ArtAddition, ArtDivision); }
 
@@ -65,7 +63,7 @@ void Zeile(QPainter& canvas, int tage, int stunden, int minuten, int sekunden, f
 TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmUebung>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_felder = {ui->edtBsp1, ui->edtBsp2, ui->edtBsp3, ui->edtBsp4, ui->edtBsp5, ui->edtBsp6};
     for (int i = 0; i < AufgabenProRunde; ++i) {
         TEdit* feld = m_felder[static_cast<std::size_t>(i)];
@@ -98,8 +96,7 @@ const TZeitAufgabe& TfrmUebung::Aufgabe(int position) const {
 }
 
 void TfrmUebung::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);
@@ -205,7 +202,7 @@ void TfrmUebung::edtExit(int i) {
         break;
     }
     feld->hide();
-    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
     KnopfWaehlen();
     NeuZeichnen();
 }
@@ -251,7 +248,7 @@ void TfrmUebung::RundeBeginnen() {
     Runde();
     FelderLeeren();
     ZaehlerZeigen();
-    ui->lblAktPunkte->setText(MitKomma(Punkte, 1));
+    ui->lblAktPunkte->setText(Festkomma(Punkte, 1));
     KnopfWaehlen();
     m_felder[0]->setFocus();
     NeuZeichnen();
@@ -268,10 +265,11 @@ void TfrmUebung::menMaxanzahlClick() {
 
 void TfrmUebung::FormPaint(QPainter& canvas) {
     PaintBackground(canvas);
-    for (int i = 0; i < AufgabenProRunde; ++i) ZeichneAufgabe(canvas, i);
+    for (int i = 0; i < AufgabenProRunde; ++i)
+        AufgabeZeichnen(canvas, i);
 }
 
-void TfrmUebung::ZeichneAufgabe(QPainter& canvas, int i) {
+void TfrmUebung::AufgabeZeichnen(QPainter& canvas, int i) {
     const TZeitAufgabe& a = m_aufgaben[static_cast<std::size_t>(i)];
     const Platz& platz = m_plaetze[static_cast<std::size_t>(i)];
     const float cx = BlockX(i);

@@ -53,7 +53,7 @@ private:
     void KnopfWaehlen();    // "Auswertung" in the place of "Weiter" once the series is done
     bool RundeFertig() const;
     void Anzeige(const QString& text, Farbe farbe);
-    void ZeichneAufgabe(QPainter& canvas, int i);
+    void AufgabeZeichnen(QPainter& canvas, int i);
     // The drawn blocks as a screen reader reads them, one a line.
     QString Vorgelesen() const;
 

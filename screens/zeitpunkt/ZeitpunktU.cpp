@@ -58,7 +58,7 @@ void Tagespfeil(QPainter& canvas, float x1, float x2, float y, Zeittinte tinte,
 TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitpunkt>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+    Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     m_leiste = Schrittleiste(
         {ui->btn01, ui->btn02, ui->btn03, ui->btn04, ui->btn05, ui->btn06, ui->btn07, ui->btn08},
         ui->btnWiederholung, ui->grpBeispiele, Schrittleiste::Auswahl::AuchAmEnde);
@@ -68,6 +68,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     ui->grpBeispiele->SetzeItemIndex(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
+    // "menSchlissen" is the program's own wording, the name the menu item goes by.
     connect(ui->menSchlissen, &QAction::triggered, this, [this] { close(); });
 
     // What a screen reader reads: the examples by name, the drawing line by line.
@@ -86,8 +87,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
 TfrmZeitpunkt::~TfrmZeitpunkt() = default;
 
 void TfrmZeitpunkt::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     Randomize();
     FarbenSetzen();
     InitWorld(-25, 25, -19, 19, 0, 1000, 0, 760);
@@ -276,6 +276,7 @@ std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
             pfeil(ab, 0, 4, Zeittinte::Orange, QStringLiteral("1.Tag"), ab / 2, 5.2f);
         if (s >= 3 && s < 5)
             pfeil(0, an, 4, Zeittinte::Dunkelgruen, QStringLiteral("2.Tag"), an / 2, 5.2f);
+        // "Ankunfszeit" is the program's own wording.
         if (s >= 6 && s < 8)
             pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
                   (an - 24) / 2, 5);
@@ -297,7 +298,7 @@ std::vector<TfrmZeitpunkt::Zeitleistenteil> TfrmZeitpunkt::Zeitleiste() const {
         lote();
         if (s == 3 || s == 4) pfeil(ab, 0, 4.5f, Zeittinte::Orange);
         if (s == 5 || s == 8) abfahrt();
-        if (s == 6 || s == 7)
+        if (s == 6 || s == 7) // "Ankunfszeit": the program's own wording
             pfeil(-24, an, 4, Zeittinte::Orange, QStringLiteral("1.Tag + Ankunfszeit"),
                   (an - 24) / 2, 5);
         break;

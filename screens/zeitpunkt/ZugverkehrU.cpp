@@ -30,7 +30,7 @@ const QColor Schwarz(0, 0, 0);
 const QColor Rot(255, 0, 0);
 const QColor Blau(0, 0, 255);
 
-// The prompt, by what is sought.
+// The prompt, by what is sought ("Ankunftsszeit" is the program's own wording).
 const QString Aufforderung[] = {
     QStringLiteral("Gib die Zeitdauer der Fahrzeit ein und drücke die Enter–Taste."),
     QStringLiteral("Gib den Zeitpunkt der Ankunftsszeit ein und drücke die Enter–Taste."),
@@ -46,7 +46,7 @@ QString ZugbildPfad(int nummer) {
 TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZugverkehr>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
+    Einrichten(Rahmen::Einfach, Rgb(255, 255, 255));
 
     // clang-format off
     m_zugbilder = {
@@ -90,8 +90,7 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
 TfrmZugverkehr::~TfrmZugverkehr() = default;
 
 void TfrmZugverkehr::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
-    if (Bildschirm1024) Maximieren();
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -18, 18, 0, 1000, 0, 720);

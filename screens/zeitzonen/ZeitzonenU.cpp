@@ -88,6 +88,7 @@ constexpr Infozeile Infotext[] = {
     {4.0f, Art::Ueberschrift, u"Heutige Situation"},
     {2.5f, Art::Text, u"Auf einer Konferenz in Washington (1884) wurde die Erdkugel in Normalzeitzonen aufgeteilt. Man bestimmte den Meridian der"},
     {1.5f, Art::Text, u"durch den Ort #Greenwich# bei London läuft, zum #0–Meridian# und teilte die 360 Grad des Erdumfangs in #24 Zonen# zu je #15 Grad#."},
+    // "Orstzeit" is the program's own wording.
     {0.5f, Art::Text, u"Die 24 Zonen unterscheiden sich in ihrer Orstzeit jeweils um eine volle Stunde und bilden die Grundlage zur Zeitbestimmung."},
     {-0.5f, Art::Text, u"Die Zeiten in den anderen Zeitzonen ergeben sich durch Hinzufügen oder Abziehen einer (meistens) ganzzahligen Anzahl von"},
     {-1.5f, Art::Text, u"Stunden, je nach ihrem (mittleren) Abstand vom #nullten Längengrad#."},
@@ -132,7 +133,7 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZeitzonen>()),
       m_timer1(new TSekundentakt(this)), m_timer2(new QTimer(this)) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach, Rgb(255, 255, 255));
+    Einrichten(Rahmen::Einfach, Rgb(255, 255, 255));
 
     // The aircraft by name; each gets the picture of its number when it is first shown.
     Flugzeug = {nullptr,     ui->imgFl01, ui->imgFl02, ui->imgFl03, ui->imgFl04, ui->imgFl05,
@@ -141,9 +142,7 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
                 ui->imgFl18, ui->imgFl19, ui->imgFl20, ui->imgFl21};
 
     // The panel is white whatever the desktop's colours.
-    QPalette weiss = ui->pnlAnzeige->palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    ui->pnlAnzeige->setPalette(weiss);
+    Hintergrundfarbe(ui->pnlAnzeige, Qt::white);
 
     ui->pntUhren->OnPaint = [this](QPainter& canvas) { pntUhrenPaint(canvas); };
     m_runde = std::make_unique<TZeituebung>(
@@ -215,12 +214,11 @@ bool TfrmZeitzonen::Flugmodus() const {
 }
 
 void TfrmZeitzonen::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Bildschirm, Bildschirm1024);
     FarbenSetzen();
     Randomize();
     InitWorld(-25, 25, -18, 18, 0, 1000, 0, 700);
     SetBackColor(KeineFarbe);
-    if (Bildschirm1024) Maximieren();
 
     // Every opening starts a series of its own, whatever the last one came to.
     m_runde->SerieBeginnen();
@@ -318,11 +316,11 @@ void TfrmZeitzonen::Timer1Timer() {
 void TfrmZeitzonen::pntUhrenPaint(QPainter& canvas) {
     PaintBackground(canvas);
     if (Flugmodus())
-        ZeichneFlug(canvas);
+        FlugZeichnen(canvas);
     else if (Seite == 2)
-        ZeichneInfo(canvas);
+        InfoZeichnen(canvas);
     else
-        ZeichneKarte(canvas);
+        KarteZeichnen(canvas);
 }
 
 QStringList TfrmZeitzonen::KarteVorgelesen() const {
@@ -351,16 +349,17 @@ QStringList TfrmZeitzonen::InfoVorgelesen() const {
     return zeilen << Bildunterschrift;
 }
 
-void TfrmZeitzonen::ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden) {
+void TfrmZeitzonen::UhrZeichnen(QPainter& canvas, float x, float y, const QTime& zeit,
+                                int stunden) {
     DrawClockFace(canvas, fbBraun, fbGrau240, 7, x, y, Uhrradius);
     DrawClockHandsShifted(canvas, Schwarz, fbGrau128, fbPink, 3, 2, 1, zeit, stunden, 0, x, y,
                           Uhrradius);
 }
 
-void TfrmZeitzonen::ZeichneKarte(QPainter& canvas) {
+void TfrmZeitzonen::KarteZeichnen(QPainter& canvas) {
     // Every clock reads the one instant, so the two never disagree by a second.
     const QDateTime jetzt = Jetzt();
-    ZeichneUhr(canvas, HeimUhrX, HeimUhrHoehe, Heimatzeit(jetzt), 0);
+    UhrZeichnen(canvas, HeimUhrX, HeimUhrHoehe, Heimatzeit(jetzt), 0);
     DrawArrowV(canvas, 3, fbPink, HeimUhrX, 14.2f, 12.0f, 'U');
 
     const Zonentexte& heimat = TexteDerHeimatzone(m_auswahlOffen);
@@ -374,13 +373,13 @@ void TfrmZeitzonen::ZeichneKarte(QPainter& canvas) {
     const int zone = GewaehlteZone;
     if (IstStundenzone(zone)) {
         const float x = ZonenUhrX(zone);
-        ZeichneUhr(canvas, x, ZonenUhrHoehe, Weltzeit(jetzt), zone);
+        UhrZeichnen(canvas, x, ZonenUhrHoehe, Weltzeit(jetzt), zone);
         DrawArrowV(canvas, 3, fbPink, x, -12.0f, -14.8f, 'O');
     }
-    ZeichneZonentexte(canvas, zone);
+    ZonentexteZeichnen(canvas, zone);
 }
 
-void TfrmZeitzonen::ZeichneZonentexte(QPainter& canvas, int zone) {
+void TfrmZeitzonen::ZonentexteZeichnen(QPainter& canvas, int zone) {
     const Zonentexte* texte = TexteDerZone(zone);
     if (!texte) return;
     const float x = ZonentextX(zone);
@@ -394,7 +393,7 @@ void TfrmZeitzonen::ZeichneZonentexte(QPainter& canvas, int zone) {
     }
 }
 
-void TfrmZeitzonen::ZeichneInfo(QPainter& canvas) {
+void TfrmZeitzonen::InfoZeichnen(QPainter& canvas) {
     for (const Infozeile& z : Infotext) {
         const QString text = QString::fromUtf16(z.text);
         if (z.art == Art::Ueberschrift)
@@ -519,7 +518,7 @@ QStringList TfrmZeitzonen::Vorgelesen() const {
     return zeilen;
 }
 
-void TfrmZeitzonen::ZeichneFlug(QPainter& canvas) {
+void TfrmZeitzonen::FlugZeichnen(QPainter& canvas) {
     const TFlugziel& wien = Flugziele[Heimatstadt];
     const TFlugziel& ziel = m_aufgabe.Flugziel();
     const TFlugaufgabe& a = m_aufgabe;

@@ -76,7 +76,7 @@ private:
     bool ZeigeRichtig() const { return Stand().geloest; }
     bool ZeigeFalsch() const { return Stand().aufgedeckt; }
     void AntwortZeigen(); // pnlAnzeige as ZeigeRichtig and ZeigeFalsch say
-    void ZeichneFlug(QPainter& canvas);
+    void FlugZeichnen(QPainter& canvas);
     // The drawing as a screen reader reads it, line by line: a flight; the map with its
     // clocks and countries (a chosen zone's part alone by ZoneVorgelesen); the page of text.
     QStringList Vorgelesen() const;
@@ -87,10 +87,10 @@ private:
     bool Flugmodus() const;
     void ModusZeigen(bool flug);
     void KarteZeigen(bool karte); // the map, or the information page's picture
-    void ZeichneKarte(QPainter& canvas);
-    void ZeichneZonentexte(QPainter& canvas, int zone);
-    void ZeichneInfo(QPainter& canvas);
-    void ZeichneUhr(QPainter& canvas, float x, float y, const QTime& zeit, int stunden);
+    void KarteZeichnen(QPainter& canvas);
+    void ZonentexteZeichnen(QPainter& canvas, int zone);
+    void InfoZeichnen(QPainter& canvas);
+    void UhrZeichnen(QPainter& canvas, float x, float y, const QTime& zeit, int stunden);
 
     const Fensterverbund& m_fenster;
     std::unique_ptr<Ui::frmZeitzonen> ui;

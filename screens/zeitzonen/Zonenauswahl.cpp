@@ -11,7 +11,7 @@ namespace kalmiro {
 TfrmZonenauswahl::TfrmZonenauswahl(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmZonenauswahl>()) {
     ui->setupUi(this);
-    RichteEin(Rahmen::Einfach);
+    Einrichten(Rahmen::Einfach);
     // The first item is chosen until the pupil picks another.
     ui->grpAuswahl->SetzeItemIndex(0);
     ui->btnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -27,7 +27,7 @@ TfrmZonenauswahl::~TfrmZonenauswahl() = default;
 
 // A dialog keeps its size: it is centred, never maximised.
 void TfrmZonenauswahl::FormActivate() {
-    ZentriereUeber(m_fenster.frmKalmiro);
+    Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     // The item shown is the one OK hands over, whoever set the choice last.
     if (ZonenEintrag(ZonenAuswahl) < 0) ZonenAuswahl = ZonenCode(0);
     ui->grpAuswahl->SetzeItemIndex(ZonenEintrag(ZonenAuswahl));
@@ -43,7 +43,7 @@ void TfrmZonenauswahl::btnOkClick() {
     // An item reached with the arrow keys counts as clicked.
     grpAuswahlClick();
     GewaehlteZone = ZonenAuswahl;
-    Schliesse(Ergebnis::Ok);
+    Schliessen(Ergebnis::Ok);
 }
 
 } // namespace kalmiro

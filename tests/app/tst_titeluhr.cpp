@@ -1,9 +1,9 @@
 #include "app/KalmiroU.h"
 #include "draw/KoordU.h"
 #include "platform/TPaintBox.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>

@@ -1,32 +1,14 @@
 #include "core/ZeitaufgabenU.h"
 #include "core/ZufallU.h"
 #include "tests/support/Aufgabenliste.h"
+#include "tests/support/Zufallsskript.h"
 
 #include <QTest>
 #include <array>
-#include <deque>
 
 using namespace kalmiro;
 
 namespace {
-
-// Scripted values first, then always the same value (the worst a source can do).
-class Skript : public ZufallsQuelle {
-public:
-    explicit Skript(int danach = 0) : m_danach(danach) { SetzeZufallsQuelle(this); }
-    ~Skript() override { SetzeZufallsQuelle(nullptr); }
-    std::deque<int> werte;
-    int Ziehe(int n) override {
-        if (werte.empty()) return m_danach < 0 ? n - 1 : m_danach;
-        const int w = werte.front();
-        werte.pop_front();
-        return w;
-    }
-    void Mische() override {}
-
-private:
-    int m_danach;
-};
 
 long long Sekunden(long long d, long long h, long long m, long long s) {
     return ((d * 24 + h) * 60 + m) * 60 + s;
@@ -182,7 +164,8 @@ void TstZeitaufgaben::endetAuchBeiStarrerQuelle() {
     QFETCH(int, art);
     QFETCH(int, stufe);
     QFETCH(int, wert);
-    Skript skript(wert);
+    test::ZufallsSkript skript;
+    skript.Danach(wert);
     const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
     QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + test::Beschreibung(a)));
 }
@@ -242,8 +225,9 @@ void TstZeitaufgaben::stufenGrenzen_data() {
 void TstZeitaufgaben::stufenGrenzen() {
     QFETCH(int, r);
     QFETCH(int, stufe);
-    Skript skript;
-    skript.werte = {r - 1};
+    test::ZufallsSkript skript;
+    skript.Werte({r - 1});
+    skript.Danach(0);
     QCOMPARE(ZieheStufe(), stufe);
 }
 
@@ -276,8 +260,9 @@ void TstZeitaufgaben::divisionBeginntMitStufe4() {
     for (std::size_t s = 2; s <= 4; ++s) QVERIFY(std::abs(anzahl[s] / n - 0.30) < 0.01);
 
     // The other operations draw the first level like any other.
-    Skript skript;
-    skript.werte = {0}; // r = 1: level 1
+    test::ZufallsSkript skript;
+    skript.Werte({0}); // r = 1: level 1
+    skript.Danach(0);
     QCOMPARE(NeueAufgabenreihe(ArtAddition)[0].Stufe, 1);
 }
 

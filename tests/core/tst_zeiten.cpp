@@ -355,6 +355,12 @@ void TstZeiten::festkomma_data() {
     QTest::newRow("54 / 60") << static_cast<double>(54.0f / 60.0f) << 1 << "0,9";
     QTest::newRow("ohne Tausenderpunkt") << 5940.0 << 0 << "5940";
     QTest::newRow("gegeben 0,7") << static_cast<double>(0.7f) << 1 << "0,7";
+    // The points and percentages of the exercise screens and the evaluation.
+    QTest::newRow("halber Punkt") << static_cast<double>(2.5f) << 1 << "2,5";
+    QTest::newRow("nichts falsch") << static_cast<double>(3.0f - 3.0f) << 1 << "0,0";
+    QTest::newRow("minus null") << -0.0 << 1 << "0,0";
+    QTest::newRow("Prozent") << static_cast<double>(62.5f) << 3 << "62,500";
+    QTest::newRow("viele Punkte") << static_cast<double>(1234567.5f) << 1 << "1234567,5";
 }
 // clang-format on
 

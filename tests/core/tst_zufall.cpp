@@ -1,23 +1,10 @@
 #include "core/ZufallU.h"
+#include "tests/support/Zufallsskript.h"
 
 #include <QTest>
-#include <deque>
 #include <map>
 
 using namespace kalmiro;
-
-namespace {
-class Skript : public ZufallsQuelle {
-public:
-    std::deque<int> werte;
-    int Ziehe(int) override {
-        const int w = werte.front();
-        werte.pop_front();
-        return w;
-    }
-    void Mische() override {}
-};
-} // namespace
 
 class TstZufall : public QObject {
     Q_OBJECT
@@ -81,15 +68,14 @@ void TstZufall::tempoVerteilung() {
 }
 
 void TstZufall::geskripteteWerteWerdenBegrenzt() {
-    Skript s;
-    SetzeZufallsQuelle(&s);
-    s.werte = {0, 8, 42, -3, 2, 4};
+    test::ZufallsSkript s;
+    s.Werte({0, 8, 42, -3, 2, 4});
     QCOMPARE(Zufall1bis9(), 1);
     QCOMPARE(Zufall1bis9(), 9);
     QCOMPARE(Random(10), 9); // 42 is out of range for 10
     QCOMPARE(Random(10), 0);
     QCOMPARE(ZufallTempo(), 850 + 10 * 1 * 5); // s = 2 - 1, f = 4 + 1
-    SetzeZufallsQuelle(nullptr);
+    QVERIFY(s.Leer());
 }
 
 QTEST_GUILESS_MAIN(TstZufall)

@@ -1,7 +1,7 @@
 #include "draw/AnaloguhrU.h"
 #include "draw/KoordU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Zeichenpruefung.h"
 
 #include <QPainter>
 #include <QPainterPath>

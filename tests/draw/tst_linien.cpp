@@ -2,8 +2,8 @@
 #include "draw/KoordU.h"
 #include "draw/LinienSysU.h"
 #include "draw/LinienU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Zeichenpruefung.h"
 
 #include <QPainter>
 #include <QTest>

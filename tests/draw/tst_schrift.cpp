@@ -4,8 +4,8 @@
 #include "draw/LinienU.h"
 #include "draw/SchriftSysU.h"
 #include "draw/SchriftU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Zeichenpruefung.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "core/FarbenU.h"
 #include "draw/KoordU.h"
 #include "draw/ZeitachseU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Zeichenpruefung.h"
 
 #include <QPainter>
 #include <QTest>

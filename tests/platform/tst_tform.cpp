@@ -21,7 +21,7 @@ public:
         f.setBold(true);
         label->setFont(f);
         menuBar()->addAction(QStringLiteral("Schließen"));
-        RichteEin(Rahmen::Einfach, Rgb(240, 240, 240));
+        Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     }
     int aktivierungen = 0;
     int zeichnungen = 0;
@@ -45,6 +45,8 @@ private Q_SLOTS:
     void zeigeModalLiefertErgebnis();
     void schliessenVerweigert();
     void zeichnetDenClientBereich();
+    void platzieren_data();
+    void platzieren();
 };
 
 void TstTForm::clientGroesseUndSchriften() {
@@ -85,7 +87,7 @@ void TstTForm::zeigeModalLiefertErgebnis() {
     QTimer::singleShot(0, &dialog, [&] {
         QVERIFY(dialog.LaeuftModal());
         QCOMPARE(QApplication::activeModalWidget(), &dialog);
-        dialog.Schliesse(TForm::Ergebnis::Ok);
+        dialog.Schliessen(TForm::Ergebnis::Ok);
     });
     QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Ok);
     QVERIFY(!dialog.LaeuftModal());
@@ -113,6 +115,33 @@ void TstTForm::zeichnetDenClientBereich() {
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     f.SofortZeichnen();
     QVERIFY(f.zeichnungen >= 1);
+}
+
+void TstTForm::platzieren_data() {
+    QTest::addColumn<TForm::Fensterart>("art");
+    QTest::addColumn<bool>("bildschirm1024");
+    QTest::addColumn<bool>("maximiert");
+    QTest::newRow("Bildschirm") << TForm::Fensterart::Bildschirm << false << false;
+    QTest::newRow("Bildschirm auf 1024 x 768") << TForm::Fensterart::Bildschirm << true << true;
+    QTest::newRow("Dialog") << TForm::Fensterart::Dialog << false << false;
+    QTest::newRow("Dialog auf 1024 x 768") << TForm::Fensterart::Dialog << true << false;
+}
+
+// Every window opens centred over the main window, also while that one is hidden; only a
+// screen is maximised, and only on a 1024 x 768 screen.
+void TstTForm::platzieren() {
+    QFETCH(TForm::Fensterart, art);
+    QFETCH(bool, bildschirm1024);
+    QFETCH(bool, maximiert);
+    Probefenster haupt({600, 400});
+    haupt.show();
+    haupt.move(40, 30);
+    haupt.hide();
+    Probefenster f;
+    f.show();
+    f.Platzieren(&haupt, art, bildschirm1024);
+    QCOMPARE(bool(f.windowState() & Qt::WindowMaximized), maximiert);
+    if (!maximiert) QCOMPARE(f.frameGeometry().center(), haupt.frameGeometry().center());
 }
 
 KALMIRO_TEST_MAIN(TstTForm)

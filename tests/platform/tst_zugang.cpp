@@ -47,7 +47,7 @@ public:
         tief = weiter->addAction(QStringLiteral("Zugreisen"));
         ende = menuBar()->addAction(QStringLiteral("&Beenden"));
         zu = menuBar()->addAction(QStringLiteral("Schließen"));
-        RichteEin(Rahmen::Einfach);
+        Einrichten(Rahmen::Einfach);
     }
     void show() {
         TForm::show();

@@ -54,24 +54,6 @@ void Attrappen::Zuruecksetzen() {
     beiWarte = {};
 }
 
-ZufallsSkript::ZufallsSkript(std::uint32_t saat) : m_motor(saat) { SetzeZufallsQuelle(this); }
-
-ZufallsSkript::~ZufallsSkript() { SetzeZufallsQuelle(nullptr); }
-
-void ZufallsSkript::Werte(std::initializer_list<int> werte) {
-    m_werte.insert(m_werte.end(), werte.begin(), werte.end());
-}
-
-int ZufallsSkript::Ziehe(int n) {
-    m_grenzen.push_back(n);
-    if (!m_werte.empty()) {
-        const int w = m_werte.front();
-        m_werte.pop_front();
-        return w;
-    }
-    return std::uniform_int_distribution<int>(0, n - 1)(m_motor);
-}
-
 void BeimNaechstenModal(std::function<void(QWidget&)> tun) {
     auto* zeitgeber = new QTimer(qApp);
     zeitgeber->setInterval(0);

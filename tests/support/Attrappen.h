@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/ZufallU.h"
+#include "tests/support/Zufallsskript.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QSize>
 #include <QStringList>
-#include <deque>
 #include <functional>
-#include <random>
 
 namespace kalmiro {
 class TForm;
@@ -43,29 +41,6 @@ public:
 private:
     QDateTime m_zeit;
     QSize m_bildschirm{1280, 1024};
-};
-
-// A random source that returns scripted values first (each clamped by Random to its
-// range) and seeded pseudo-random values after. Randomize does nothing, so a window's
-// seeding in its activation leaves the script in place.
-class ZufallsSkript : public ZufallsQuelle {
-public:
-    explicit ZufallsSkript(std::uint32_t saat = 1);
-    ~ZufallsSkript() override;
-
-    void Werte(std::initializer_list<int> werte);
-    void Anhaengen(int wert) { m_werte.push_back(wert); }
-    bool Leer() const { return m_werte.empty(); }
-    // The bounds n of the draws made so far.
-    const std::vector<int>& Grenzen() const { return m_grenzen; }
-
-    int Ziehe(int n) override;
-    void Mische() override {}
-
-private:
-    std::deque<int> m_werte;
-    std::vector<int> m_grenzen;
-    std::mt19937 m_motor;
 };
 
 // Runs tun on the next modal window that shows; it is up to tun to close it.

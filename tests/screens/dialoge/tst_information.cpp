@@ -1,9 +1,9 @@
 #include "draw/SchriftU.h"
 #include "screens/dialoge/InformationenU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -84,9 +84,7 @@ int Breite(const QString& zeile) {
     return TextWidthMarked(canvas, QString(zeile).remove(u'#'), 12, true);
 }
 
-bool Schwarz(const QColor& c) {
-    return c.lightness() < 60;
-}
+const auto Schwarz = test::DunklerAls(60);
 
 } // namespace
 

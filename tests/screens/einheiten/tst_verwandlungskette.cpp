@@ -3,6 +3,7 @@
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -15,9 +16,7 @@ namespace {
 constexpr int mitteX = 199;
 constexpr int mitteY = 77;
 
-bool Tinte(const QColor& c) {
-    return c.lightness() < 120;
-}
+const auto Tinte = test::DunklerAls(120);
 bool Rot(const QColor& c) {
     return c.red() > 200 && c.green() < 90 && c.blue() < 90;
 }

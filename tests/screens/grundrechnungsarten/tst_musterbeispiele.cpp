@@ -6,6 +6,7 @@
 #include "tests/support/Schrittknoepfe.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -77,14 +78,7 @@ QString Leiste(int i, int n) {
 // The ink of a colour within a rectangle of the client, in pixels.
 QRect Tinte(const QImage& bild, const QColor& farbe, int x1, int y1, int x2, int y2,
             int toleranz = 40) {
-    return test::Umriss(
-        bild,
-        [&](const QColor& c) {
-            return std::abs(c.red() - farbe.red()) <= toleranz &&
-                   std::abs(c.green() - farbe.green()) <= toleranz &&
-                   std::abs(c.blue() - farbe.blue()) <= toleranz;
-        },
-        QRect(QPoint(x1, y1), QPoint(x2, y2)));
+    return test::Umriss(bild, test::Etwa(farbe, toleranz), QRect(QPoint(x1, y1), QPoint(x2, y2)));
 }
 // The ink of a text drawn right-aligned at world (x, y), within a width of w units.
 QRect TextTinte(const QImage& bild, const QColor& farbe, float x, float y, float w = 4) {

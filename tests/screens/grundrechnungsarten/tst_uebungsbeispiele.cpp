@@ -8,6 +8,7 @@
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -41,9 +42,7 @@ float BlockY(int pos) { return pos <= 3 ? 7.0f : -6.0f; }
 bool Navy(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() > 90 && c.blue() < 170; }
 bool Schwarz(const QColor& c) { return c.red() < 70 && c.green() < 70 && c.blue() < 70; }
 bool Rot(const QColor& c) { return c.red() > 190 && c.green() < 70 && c.blue() < 70; }
-bool Braun(const QColor& c) {
-    return std::abs(c.red() - 153) < 30 && std::abs(c.green() - 102) < 30 && std::abs(c.blue() - 51) < 30;
-}
+const auto Braun = test::Etwa(QColor(153, 102, 51), 29);
 
 // The screen with the windows it opens, shown as the main window would show it.
 struct Uebung {
@@ -97,9 +96,9 @@ struct Uebung {
 };
 
 // The ink of one kind within a rectangle of the client, in pixels.
-QRect Tinte(const QImage& bild, bool (*art)(const QColor&), int x1, int y1, int x2, int y2) {
-    return test::Umriss(bild, [art](const QColor& c) { return art(c); },
-                        QRect(QPoint(x1, y1), QPoint(x2, y2)));
+QRect Tinte(const QImage& bild, const std::function<bool(const QColor&)>& art, int x1, int y1,
+            int x2, int y2) {
+    return test::Umriss(bild, art, QRect(QPoint(x1, y1), QPoint(x2, y2)));
 }
 
 void AlleArten() {

@@ -1,10 +1,10 @@
 #include "core/GlobaleU.h"
 #include "screens/zeitpunkt/ZeitpunktU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schrittknoepfe.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zeitstandtext.h"
 #include "tests/support/Zugangspruefung.h"
 

@@ -10,6 +10,7 @@
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -60,15 +61,11 @@ bool Blau(const QColor& c) {
 bool Pink(const QColor& c) {
     return c.red() > 200 && c.green() < 90 && c.blue() > 50 && c.blue() < 160;
 }
-bool Seegruen(const QColor& c) {
-    return std::abs(c.red() - 60) < 40 && std::abs(c.green() - 179) < 40 &&
-           std::abs(c.blue() - 113) < 40;
-}
+const auto Seegruen = test::Etwa(QColor(60, 179, 113), 39);
 
 // The ink of one kind within a rectangle of the client, in pixels.
-QRect Tinte(const QImage& bild, bool (*art)(const QColor&), QRect bereich) {
-    return test::Umriss(
-        bild, [art](const QColor& c) { return art(c); }, bereich);
+QRect Tinte(const QImage& bild, const std::function<bool(const QColor&)>& art, QRect bereich) {
+    return test::Umriss(bild, art, bereich);
 }
 // A text row of size 12 whose top is at world y, from x1 to x2.
 QRect Zeile(float y, float x1 = -25, float x2 = 25) {

@@ -2,11 +2,11 @@
 #include "core/GlobaleU.h"
 #include "platform/TPaintBox.h"
 #include "screens/zeitzonen/ZeitzonenU.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Flugziehungen.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QPointer>

@@ -5,10 +5,10 @@
 #include "platform/TRadioGroup.h"
 #include "screens/zeitzonen/ZeitzonenU.h"
 #include "screens/zeitzonen/Zonenauswahl.h"
-#include "tests/draw/Zeichenpruefung.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>

@@ -26,7 +26,7 @@ inline QImage Leinwand(int breite, int hoehe) {
     return bild;
 }
 
-// Matches pixels of about this colour; for Umriss.
+// Matches pixels of about this colour (each channel within toleranz); for Umriss.
 inline std::function<bool(const QColor&)> Etwa(const QColor& farbe, int toleranz = 40) {
     return [farbe, toleranz](const QColor& c) {
         return std::abs(c.red() - farbe.red()) <= toleranz &&
@@ -35,8 +35,15 @@ inline std::function<bool(const QColor&)> Etwa(const QColor& farbe, int toleranz
     };
 }
 
+// Matches pixels darker than the given lightness (0..255).
+inline std::function<bool(const QColor&)> DunklerAls(int helligkeit) {
+    return [helligkeit](const QColor& c) { return c.lightness() < helligkeit; };
+}
+
 // Matches the ink of text on white: anything clearly darker than the paper.
-inline bool Tinte(const QColor& c) { return c.lightness() < 170; }
+inline bool Tinte(const QColor& c) {
+    return c.lightness() < 170;
+}
 
 // The pixel at a distance from a centre in a compass direction (degrees clockwise from
 // straight up), as a clock's hands point.
