@@ -11,7 +11,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALMIRO_SAN=$(SAN)
 
-.PHONY: all deps configure build run test package bench fuzz bilder tour clean
+.PHONY: all deps configure build run test package bench fuzz bilder bilder-pruefen format tour \
+        clean
 
 all: build
 
@@ -44,6 +45,17 @@ bench: configure
 bilder: configure
 	cmake --build $(BUILD) -j $(JOBS) --target bilder
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/bilder/bilder resources/bilder
+
+# Draws every picture into a scratch folder and compares it with resources/bilder file by
+# file; leaves resources/bilder untouched.
+bilder-pruefen: configure
+	cmake --build $(BUILD) -j $(JOBS) --target bilder
+	@scripts/bilder-pruefen $(BUILD)/tools/bilder/bilder resources/bilder
+
+# Formats every C++ source and header of the tree as .clang-format says (the test
+# `formatierung` checks it).
+format: deps
+	@cmake -DQUELLEN=$(CURDIR) -DFORMATIEREN=ON -P scripts/Formatierung.cmake
 
 # Every test writes the window states it reaches to $(BUILD)/tour/.
 tour: build

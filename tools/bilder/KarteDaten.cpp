@@ -1,7 +1,6 @@
 #include "KarteDaten.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -204,9 +203,9 @@ Weltdaten LeseWeltdaten(const QString& pfad) {
     return welt;
 }
 
+// The folder comes from the build: __FILE__ is relative when ccache rewrites the paths.
 QString Weltdatenpfad() {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-           QLatin1String("/daten/countries-50m.json");
+    return QStringLiteral(KALMIRO_BILDERDATEN "/countries-50m.json");
 }
 
 const Weltdaten& Welt() {

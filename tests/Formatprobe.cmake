@@ -1,0 +1,57 @@
+# cmake -DSKRIPT=<Formatierung.cmake> -DSTIL=<.clang-format> -DZIEL=<scratch folder>
+#       -P Formatprobe.cmake
+# Runs the format check and `make format`'s mode on a small scratch tree.
+file(REMOVE_RECURSE ${ZIEL})
+file(COPY ${STIL} DESTINATION ${ZIEL})
+set(gut "int Summe(int a, int b) {\n    return a + b;\n}\n")
+file(WRITE ${ZIEL}/gut.cpp "${gut}")
+file(WRITE ${ZIEL}/teil/schief.h "int  Summe(int a,int b);\n")
+file(WRITE ${ZIEL}/teil/tief/schief.cpp "int Summe(int a, int b)\n{\n    return a+b;\n}\n")
+set(tabelle "// clang-format off\nint t[] = {1,2,\n           3,4};\n// clang-format on\n")
+file(WRITE ${ZIEL}/tabelle.cpp "${tabelle}")
+# Generated or not ours: a build tree, a hidden folder, a file that is not C++.
+set(schief "int  x;\n")
+file(WRITE ${ZIEL}/bau/CMakeCache.txt "")
+file(WRITE ${ZIEL}/bau/erzeugt.cpp "${schief}")
+file(WRITE ${ZIEL}/.versteckt/x.cpp "${schief}")
+file(WRITE ${ZIEL}/notiz.txt "${schief}")
+
+function(lauf)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DQUELLEN=${ZIEL} ${ARGN} -P ${SKRIPT}
+                    RESULT_VARIABLE ergebnis OUTPUT_VARIABLE ausgabe ERROR_VARIABLE ausgabe)
+    set(ergebnis ${ergebnis} PARENT_SCOPE)
+    set(ausgabe "${ausgabe}" PARENT_SCOPE)
+endfunction()
+
+function(erwarte _bedingung _meldung)
+    cmake_language(EVAL CODE "if(NOT (${_bedingung}))
+        message(FATAL_ERROR \"\${_meldung}\n--- output of the check:\n\${ausgabe}\")
+    endif()")
+endfunction()
+
+lauf()
+erwarte(ergebnis "the check passed a tree with unformatted files")
+foreach(datei teil/schief.h teil/tief/schief.cpp "make format")
+    string(FIND "${ausgabe}" "${datei}" stelle)
+    erwarte("stelle GREATER -1" "the check does not name ${datei}")
+endforeach()
+foreach(datei gut.cpp tabelle.cpp erzeugt.cpp versteckt notiz.txt)
+    string(FIND "${ausgabe}" "${datei}" stelle)
+    erwarte("stelle EQUAL -1" "the check names ${datei}")
+endforeach()
+
+lauf(-DFORMATIEREN=ON)
+erwarte("ergebnis EQUAL 0" "formatting failed")
+file(READ ${ZIEL}/teil/tief/schief.cpp text)
+erwarte("text STREQUAL gut" "not formatted: ${text}")
+foreach(datei tabelle.cpp bau/erzeugt.cpp .versteckt/x.cpp notiz.txt)
+    file(READ ${ZIEL}/${datei} text)
+    if(datei STREQUAL tabelle.cpp)
+        erwarte("text STREQUAL tabelle" "the table lost its rows: ${text}")
+    else()
+        erwarte("text STREQUAL schief" "formatted what is not ours: ${datei}")
+    endif()
+endforeach()
+
+lauf()
+erwarte("ergebnis EQUAL 0" "the check fails after formatting")
