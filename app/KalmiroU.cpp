@@ -23,7 +23,9 @@
 
 namespace kalmiro {
 
-void UhrAbbildungSetzen() { SetWorld(-10, 10, -10, 10, 0, 500, 0, 500); }
+void UhrAbbildungSetzen() {
+    SetWorld(-10, 10, -10, 10, 0, 500, 0, 500);
+}
 
 TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmKalmiro>()),
@@ -60,7 +62,9 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
 
 TfrmKalmiro::~TfrmKalmiro() = default;
 
-TPaintBox* TfrmKalmiro::Uhr() const { return ui->pntUhr; }
+TPaintBox* TfrmKalmiro::Uhr() const {
+    return ui->pntUhr;
+}
 
 void TfrmKalmiro::FormActivate() {
     // Drawing goes to the painter each paint receives, so the clock's canvas needs no
@@ -96,7 +100,9 @@ void TfrmKalmiro::Oeffne(TForm* ziel, bool abbildungZurueck) {
     if (abbildungZurueck) UhrAbbildungSetzen();
 }
 
-void TfrmKalmiro::menBeendenClick() { close(); }
+void TfrmKalmiro::menBeendenClick() {
+    close();
+}
 
 void TfrmKalmiro::menZeitClick(QAction* quelle) {
     EinheitenArt = quelle == ui->menZeitmB ? 2 : 1;
@@ -129,14 +135,18 @@ void TfrmKalmiro::menZeitzoneClick() {
     Oeffne(m_fenster.frmZeitzonen);
 }
 
-void TfrmKalmiro::menZugClick() { Oeffne(m_fenster.frmZugverkehr); }
+void TfrmKalmiro::menZugClick() {
+    Oeffne(m_fenster.frmZugverkehr);
+}
 
 void TfrmKalmiro::menFlugClick() {
     BeispielArt = 2;
     Oeffne(m_fenster.frmZeitzonen);
 }
 
-void TfrmKalmiro::menInfoClick() { Oeffne(m_fenster.frmInformation); }
+void TfrmKalmiro::menInfoClick() {
+    Oeffne(m_fenster.frmInformation);
+}
 
 void TfrmKalmiro::pntUhrPaint(QPainter& canvas) {
     PaintBackground(canvas);
@@ -144,7 +154,9 @@ void TfrmKalmiro::pntUhrPaint(QPainter& canvas) {
     DrawClockHands(canvas, QColor(0, 0, 0), fbGrau128, fbPink, 7, 5, 3, Jetzt().time(), 0, 0, 7);
 }
 
-void TfrmKalmiro::Timer1Timer() { ui->pntUhr->update(); }
+void TfrmKalmiro::Timer1Timer() {
+    ui->pntUhr->update();
+}
 
 QString UhrzeitText(const QTime& zeit) {
     return zeit.toString(QStringLiteral("H:mm:ss")) + QStringLiteral(" Uhr");

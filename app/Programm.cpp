@@ -49,13 +49,15 @@ Programm::~Programm() {
     f = Fensterverbund{};
 }
 
-TfrmKalmiro& Programm::Hauptfenster() const { return *static_cast<TfrmKalmiro*>(m_fenster.frmKalmiro); }
+TfrmKalmiro& Programm::Hauptfenster() const {
+    return *static_cast<TfrmKalmiro*>(m_fenster.frmKalmiro);
+}
 
 std::array<TForm*, 12> Programm::AlleFenster() const {
     const Fensterverbund& f = m_fenster;
-    return {f.frmKalmiro,   f.frmEinheiten,    f.frmAuswertung, f.frmVerwandlungsketten,
-            f.frmUebung,    f.frmMuster,       f.frmZeitpunkt,  f.frmInformation,
-            f.frmZugverkehr, f.frmMaxanzahl,   f.frmZeitzonen,  f.frmZonenauswahl};
+    return {f.frmKalmiro,    f.frmEinheiten, f.frmAuswertung, f.frmVerwandlungsketten,
+            f.frmUebung,     f.frmMuster,    f.frmZeitpunkt,  f.frmInformation,
+            f.frmZugverkehr, f.frmMaxanzahl, f.frmZeitzonen,  f.frmZonenauswahl};
 }
 
 void Programm::Starte() {

@@ -1,10 +1,10 @@
+#include "bench/Zeichenmessung.h"
 #include "core/FarbenU.h"
 #include "core/GlobaleU.h"
 #include "core/ZeitenU.h"
 #include "core/ZufallU.h"
 #include "screens/Fenster.h"
 #include "screens/einheiten/EinheitenU.h"
-#include "bench/Zeichenmessung.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
+#include "bench/Zeichenmessung.h"
 #include "core/GlobaleU.h"
 #include "core/ZeitaufgabenU.h"
 #include "core/ZufallU.h"
 #include "platform/SystemU.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "screens/grundrechnungsarten/UebungsbeispieleU.h"
-#include "bench/Zeichenmessung.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -31,7 +31,8 @@ static void BM_Auswertung_Animation(benchmark::State& state) {
     TfrmAuswertung w(verbund);
     for (auto _ : state) {
         w.show();
-        while (w.AnimationLaeuft() || w.Prozent() != 100) QApplication::processEvents();
+        while (w.AnimationLaeuft() || w.Prozent() != 100)
+            QApplication::processEvents();
         state.PauseTiming();
         w.hide();
         QApplication::processEvents();
@@ -58,7 +59,8 @@ static void BM_Aufgaben_100000(benchmark::State& state) {
     RandSeed(1);
     for (auto _ : state) {
         int summe = 0;
-        for (int i = 0; i < 100000; ++i) summe += ErzeugeAufgabe(art, ZieheStufe()).ErgebnisSekunden;
+        for (int i = 0; i < 100000; ++i)
+            summe += ErzeugeAufgabe(art, ZieheStufe()).ErgebnisSekunden;
         benchmark::DoNotOptimize(summe);
     }
 }

@@ -1,5 +1,6 @@
 // The title clock's paint and the marked-text routines, offscreen.
 #include "app/KalmiroU.h"
+#include "bench/Zeichenmessung.h"
 #include "core/FarbenU.h"
 #include "draw/AnaloguhrU.h"
 #include "draw/KoordSysU.h"
@@ -7,7 +8,6 @@
 #include "draw/SchriftSysU.h"
 #include "draw/SchriftU.h"
 #include "platform/TPaintBox.h"
-#include "bench/Zeichenmessung.h"
 
 #include <QImage>
 #include <QPainter>
@@ -51,14 +51,16 @@ BENCHMARK(BM_Titeluhr_Routinen)->Unit(benchmark::kMillisecond);
 static void BM_TextWidthMarked(benchmark::State& state) {
     QImage bild(10, 10, QImage::Format_ARGB32_Premultiplied);
     QPainter canvas(&bild);
-    for (auto _ : state) benchmark::DoNotOptimize(TextWidthMarked(canvas, satz, 12, true));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TextWidthMarked(canvas, satz, 12, true));
 }
 BENCHMARK(BM_TextWidthMarked)->Unit(benchmark::kMicrosecond);
 
 static void BM_DrawMarkedText2(benchmark::State& state) {
     QImage bild(1100, 40, QImage::Format_ARGB32_Premultiplied);
     QPainter canvas(&bild);
-    for (auto _ : state) DrawMarkedText2(canvas, satz, 5, 5, QColor(0, 0, 0), QColor(255, 0, 0), 12, true);
+    for (auto _ : state)
+        DrawMarkedText2(canvas, satz, 5, 5, QColor(0, 0, 0), QColor(255, 0, 0), 12, true);
 }
 BENCHMARK(BM_DrawMarkedText2)->Unit(benchmark::kMicrosecond);
 
@@ -66,7 +68,8 @@ static void BM_TextCentre(benchmark::State& state) {
     InitWorld(-25, 25, -15, 15, 0, 1000, 0, 600);
     QImage bild(1000, 600, QImage::Format_ARGB32_Premultiplied);
     QPainter canvas(&bild);
-    for (auto _ : state) TextCentre(canvas, QStringLiteral("2 h 35 min"), 0, 0, QColor(0, 0, 0), 14, true);
+    for (auto _ : state)
+        TextCentre(canvas, QStringLiteral("2 h 35 min"), 0, 0, QColor(0, 0, 0), 14, true);
 }
 BENCHMARK(BM_TextCentre)->Unit(benchmark::kMicrosecond);
 
@@ -74,7 +77,8 @@ static void BM_SysDrawText(benchmark::State& state) {
     InitMarkupPalette();
     QImage bild(1000, 60, QImage::Format_ARGB32_Premultiplied);
     QPainter canvas(&bild);
-    for (auto _ : state) SysDrawText(canvas, formel, 5, 5, 20);
+    for (auto _ : state)
+        SysDrawText(canvas, formel, 5, 5, 20);
 }
 BENCHMARK(BM_SysDrawText)->Unit(benchmark::kMicrosecond);
 

@@ -15,7 +15,9 @@ constexpr Farbe Rgb(int r, int g, int b) {
 
 inline constexpr Farbe KeineFarbe = 0;
 
-constexpr bool IstFarbe(Farbe f) { return (f >> 24) != 0; }
+constexpr bool IstFarbe(Farbe f) {
+    return (f >> 24) != 0;
+}
 
 // The program's palette, filled by FarbenSetzen on every activation of the main window.
 inline Farbe fbGrau200 = KeineFarbe;

@@ -10,12 +10,15 @@ namespace {
 
 constexpr std::int64_t Grenze = 999999999;
 
-QStringView kurz(QStringView text, int grenze) { return text.left(grenze); }
+QStringView kurz(QStringView text, int grenze) {
+    return text.left(grenze);
+}
 
 QString fuehrendeNullen(QStringView s) {
     if (s.startsWith(u"0,")) return s.toString();
     qsizetype i = 0;
-    while (i < s.size() && s[i] == u'0') ++i;
+    while (i < s.size() && s[i] == u'0')
+        ++i;
     QString ergebnis = s.mid(i).toString();
     if (ergebnis.isEmpty()) return QStringLiteral("0");
     if (ergebnis.startsWith(u',')) ergebnis.prepend(u'0');
@@ -25,7 +28,8 @@ QString fuehrendeNullen(QStringView s) {
 QString endNullen(QStringView s) {
     if (!s.contains(u',')) return s.toString();
     qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == u'0') --n;
+    while (n > 0 && s[n - 1] == u'0')
+        --n;
     if (n > 0 && s[n - 1] == u',') --n;
     return s.left(n).toString();
 }
@@ -40,7 +44,8 @@ int begrenzt(std::int64_t wert) {
 
 int LeseZahl(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
     bool negativ = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
         negativ = text[i] == u'-';
@@ -58,9 +63,15 @@ QString FuehrendeNullen(QStringView text) {
     // The "0" put before a leading comma must not grow the text past its bound.
     return fuehrendeNullen(kurz(text, KurzText40)).left(KurzText40);
 }
-QString EndNullen(QStringView text) { return endNullen(kurz(text, KurzText40)); }
-QString FuehrendeNullenLang(QStringView text) { return fuehrendeNullen(text); }
-QString EndNullenLang(QStringView text) { return endNullen(text); }
+QString EndNullen(QStringView text) {
+    return endNullen(kurz(text, KurzText40));
+}
+QString FuehrendeNullenLang(QStringView text) {
+    return fuehrendeNullen(text);
+}
+QString EndNullenLang(QStringView text) {
+    return endNullen(text);
+}
 
 QString ZeichenEntfernen(QStringView text, QChar zeichen) {
     QString ergebnis;

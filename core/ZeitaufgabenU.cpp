@@ -10,7 +10,9 @@ namespace kalmiro {
 namespace {
 
 // A draw from a..b.
-int Zieh(int a, int b) { return a + Random(b - a + 1); }
+int Zieh(int a, int b) {
+    return a + Random(b - a + 1);
+}
 
 // Every condition below is met by some value of its range, so drawing again ends with
 // a real generator. A source that keeps missing (a scripted one, say) must still not
@@ -46,21 +48,27 @@ void Addition(TZeitAufgabe& a, const Ziehbereiche& b) {
         const int s = x + y;
         switch (stufe) {
         case 1:
-        case 2: return s <= 23;
-        case 3: return s <= 22;
-        default: return s >= 23 && s <= 29;
+        case 2:
+            return s <= 23;
+        case 3:
+            return s <= 22;
+        default:
+            return s >= 23 && s <= 29;
         }
     });
     std::tie(a.Minuten1, a.Minuten2) = ZiehPaarBis(1, 59, [stufe](int x, int y) {
         const int s = x + y;
         switch (stufe) {
-        case 1: return s <= 59;
-        case 2: return s <= 58;
-        default: return s >= 62;
+        case 1:
+            return s <= 59;
+        case 2:
+            return s <= 58;
+        default:
+            return s >= 62;
         }
     });
-    std::tie(a.Sekunden1, a.Sekunden2) =
-        ZiehPaarBis(1, 59, [stufe](int x, int y) { return stufe == 1 ? x + y <= 59 : x + y >= 62; });
+    std::tie(a.Sekunden1, a.Sekunden2) = ZiehPaarBis(
+        1, 59, [stufe](int x, int y) { return stufe == 1 ? x + y <= 59 : x + y >= 62; });
 }
 
 // How the minuend's unit must compare with the subtrahend's.
@@ -68,9 +76,12 @@ enum class Vergleich { MindestensGleich, Groesser, Kleiner };
 
 bool Erfuellt(Vergleich v, int x, int y) {
     switch (v) {
-    case Vergleich::MindestensGleich: return x >= y;
-    case Vergleich::Groesser: return x > y;
-    case Vergleich::Kleiner: return x < y;
+    case Vergleich::MindestensGleich:
+        return x >= y;
+    case Vergleich::Groesser:
+        return x > y;
+    case Vergleich::Kleiner:
+        return x < y;
     }
     return false;
 }
@@ -140,9 +151,8 @@ void Division(TZeitAufgabe& a, const Ziehbereiche& b) {
         const int h = a.Stunden1 = stundenMitRest();
         // Not a multiple of k, and a remainder must also pass on into the seconds: for
         // k = 7, 8 or 9 the hours' remainder can make such minutes come out even.
-        const int m = a.Minuten1 = ZiehBis(1, 59, [k, h](int w) {
-            return w % k != 0 && (60 * (h % k) + w) % k != 0;
-        });
+        const int m = a.Minuten1 =
+            ZiehBis(1, 59, [k, h](int w) { return w % k != 0 && (60 * (h % k) + w) % k != 0; });
         a.Sekunden1 = ZiehBis(1, 59, [k, h, m](int s) { return (3600 * h + 60 * m + s) % k == 0; });
         break;
     }
@@ -150,9 +160,8 @@ void Division(TZeitAufgabe& a, const Ziehbereiche& b) {
         const int d = a.Tage1 = ZiehBis(1, 12, [k](int w) { return w % k != 0 && w > k; });
         const int h = a.Stunden1 = Zieh(1, 24);
         const int m = a.Minuten1 = Zieh(1, 59);
-        a.Sekunden1 = ZiehBis(1, 59, [k, d, h, m](int s) {
-            return (86400 * d + 3600 * h + 60 * m + s) % k == 0;
-        });
+        a.Sekunden1 = ZiehBis(
+            1, 59, [k, d, h, m](int s) { return (86400 * d + 3600 * h + 60 * m + s) % k == 0; });
         break;
     }
     }
@@ -253,17 +262,27 @@ void Berechne(int art, TZeitAufgabe& a) {
     a.Erwartet = ErgebnisText(e.Tage, e.Stunden, e.Minuten, e.Sekunden);
 }
 
-TZeitAufgabe ErzeugeAufgabe(int art, int stufe) { return ErzeugeAufgabe(art, stufe, {}); }
+TZeitAufgabe ErzeugeAufgabe(int art, int stufe) {
+    return ErzeugeAufgabe(art, stufe, {});
+}
 
 TZeitAufgabe ErzeugeAufgabe(int art, int stufe, const Ziehbereiche& bereiche) {
     art = std::clamp(art, ArtAddition, ArtDivision);
     TZeitAufgabe a;
     a.Stufe = std::clamp(stufe, 1, 4);
     switch (art) {
-    case ArtAddition: Addition(a, bereiche); break;
-    case ArtSubtraktion: Subtraktion(a); break;
-    case ArtMultiplikation: Multiplikation(a, bereiche); break;
-    default: Division(a, bereiche); break;
+    case ArtAddition:
+        Addition(a, bereiche);
+        break;
+    case ArtSubtraktion:
+        Subtraktion(a);
+        break;
+    case ArtMultiplikation:
+        Multiplikation(a, bereiche);
+        break;
+    default:
+        Division(a, bereiche);
+        break;
     }
     Berechne(art, a);
     return a;
@@ -282,7 +301,8 @@ std::array<TZeitAufgabe, AufgabenProRunde> NeueAufgabenreihe(int art) {
 QString Aufgabentext(int art, const TZeitAufgabe& a) {
     const QString erste =
         EinheitenLeerzeichen(ErgebnisText(a.Tage1, a.Stunden1, a.Minuten1, a.Sekunden1));
-    const QString zweite = EinheitenLeerzeichen(ErgebnisText(0, a.Stunden2, a.Minuten2, a.Sekunden2));
+    const QString zweite =
+        EinheitenLeerzeichen(ErgebnisText(0, a.Stunden2, a.Minuten2, a.Sekunden2));
     switch (std::clamp(art, ArtAddition, ArtDivision)) {
     case ArtAddition:
         return erste + QStringLiteral(" plus ") + zweite;

@@ -68,7 +68,8 @@ QChar UebungFilter(QChar c) {
 
 QString OhneFuehrendeNullen(const QString& text) {
     qsizetype anfang = 0;
-    while (anfang < text.size() && text[anfang] == u' ') ++anfang;
+    while (anfang < text.size() && text[anfang] == u' ')
+        ++anfang;
     const QStringView eingabe = QStringView(text).mid(anfang);
     QString ergebnis = FuehrendeNullen(eingabe);
     // "0h12min3s" has no leading zero to drop: its 0 is the number of hours.

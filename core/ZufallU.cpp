@@ -28,11 +28,15 @@ Standardquelle& standard() {
 
 ZufallsQuelle* aktuelle = nullptr;
 
-ZufallsQuelle& quelle() { return aktuelle ? *aktuelle : standard(); }
+ZufallsQuelle& quelle() {
+    return aktuelle ? *aktuelle : standard();
+}
 
 } // namespace
 
-void SetzeZufallsQuelle(ZufallsQuelle* q) { aktuelle = q; }
+void SetzeZufallsQuelle(ZufallsQuelle* q) {
+    aktuelle = q;
+}
 
 int Random(int n) {
     if (n < 1) return 0;
@@ -43,22 +47,34 @@ int Random(int n) {
     return wert;
 }
 
-void Randomize() { quelle().Mische(); }
+void Randomize() {
+    quelle().Mische();
+}
 
-void RandSeed(std::uint32_t seed) { standard().Saat(seed); }
+void RandSeed(std::uint32_t seed) {
+    standard().Saat(seed);
+}
 
-int Zufall1bis9() { return Random(9) + 1; }
+int Zufall1bis9() {
+    return Random(9) + 1;
+}
 
-int ZufallZehner() { return 10 * Zufall1bis9(); }
+int ZufallZehner() {
+    return 10 * Zufall1bis9();
+}
 
 int ZufallZweistellig() {
     const int zehner = ZufallZehner();
     return zehner + Zufall1bis9();
 }
 
-float ZufallZehntel() { return static_cast<float>(Zufall1bis9()) / 10.0f; }
+float ZufallZehntel() {
+    return static_cast<float>(Zufall1bis9()) / 10.0f;
+}
 
-float ZufallEinstelligKomma() { return static_cast<float>(ZufallZweistellig()) / 10.0f; }
+float ZufallEinstelligKomma() {
+    return static_cast<float>(ZufallZweistellig()) / 10.0f;
+}
 
 int ZufallTempo() {
     const int s = Random(3) - 1;

@@ -81,9 +81,9 @@ void Zeiger(QPainter& canvas, const QColor& farbe, int breite, long double winke
 
 // Hour and minute hands for any count of hours and minutes, negative or past a day:
 // the angles simply go round again.
-void StundeUndMinute(QPainter& canvas, const QColor& stunde, const QColor& minute,
-                     int breiteStunde, int breiteMinute, long double h, long double m,
-                     long double minutenWinkel, float x, float y, float r) {
+void StundeUndMinute(QPainter& canvas, const QColor& stunde, const QColor& minute, int breiteStunde,
+                     int breiteMinute, long double h, long double m, long double minutenWinkel,
+                     float x, float y, float r) {
     Zeiger(canvas, stunde, breiteStunde, (h + m / 60) * pi / 6, 0.6f * r, x, y);
     Zeiger(canvas, minute, breiteMinute, minutenWinkel, 0.85f * r, x, y);
 }
@@ -102,9 +102,9 @@ Zeitteile Teile(const QTime& zeit) {
     return {zeit.hour(), zeit.minute(), zeit.second()};
 }
 
-void DreiZeiger(QPainter& canvas, const QColor& stunde, const QColor& minute,
-                const QColor& sekunde, int breiteStunde, int breiteMinute, int breiteSekunde,
-                const Zeitteile& t, float x, float y, float r) {
+void DreiZeiger(QPainter& canvas, const QColor& stunde, const QColor& minute, const QColor& sekunde,
+                int breiteStunde, int breiteMinute, int breiteSekunde, const Zeitteile& t, float x,
+                float y, float r) {
     const long double h = static_cast<long double>(t.h);
     const long double m = static_cast<long double>(t.m);
     const long double s = static_cast<long double>(t.s);
@@ -124,8 +124,7 @@ void DrawClockFace(QPainter& canvas, const QColor& rand, const QColor& ziffernbl
 void DrawClockFaceBitmap(QPainter& canvas, const QColor& ziffernblatt, const QImage& muster,
                          float x, float y, float r) {
     DrawBitmapCircle(canvas, muster, x, y, 1.07f * r);
-    Zeichne(canvas, {0.95f, 0.08f, 0.95f, 0.85f, 2, 0.75f, Round(3.0 * r)}, ziffernblatt, x, y,
-            r);
+    Zeichne(canvas, {0.95f, 0.08f, 0.95f, 0.85f, 2, 0.75f, Round(3.0 * r)}, ziffernblatt, x, y, r);
 }
 
 void DrawClockHands(QPainter& canvas, const QColor& stunde, const QColor& minute,
@@ -140,8 +139,8 @@ void DrawClockHandsHM(QPainter& canvas, const QColor& stunde, const QColor& minu
                       int breiteStunde, int breiteMinute, int stunden, int minuten, float x,
                       float y, float r) {
     const long double m = minuten;
-    StundeUndMinute(canvas, stunde, minute, breiteStunde, breiteMinute, stunden, m, m * pi / 30,
-                    x, y, r);
+    StundeUndMinute(canvas, stunde, minute, breiteStunde, breiteMinute, stunden, m, m * pi / 30, x,
+                    y, r);
     Mittelpunkt(canvas, x, y, 0.2f);
 }
 
@@ -153,8 +152,8 @@ void DrawClockHandsShifted(QPainter& canvas, const QColor& stunde, const QColor&
     Zeitteile t = Teile(zeit);
     t.h += verschiebungStunden;
     t.m += verschiebungMinuten;
-    DreiZeiger(canvas, stunde, minute, sekunde, breiteStunde, breiteMinute, breiteSekunde, t, x,
-               y, r);
+    DreiZeiger(canvas, stunde, minute, sekunde, breiteStunde, breiteMinute, breiteSekunde, t, x, y,
+               r);
     Mittelpunkt(canvas, x, y, 0.2f);
 }
 

@@ -11,8 +11,7 @@ namespace kalmiro {
 // The world mapping as an object, which can also paint axes and a dot lattice.
 class TKSys {
 public:
-    TKSys(float xmin, float xmax, float ymin, float ymax, int left, int right, int top,
-          int bottom);
+    TKSys(float xmin, float xmax, float ymin, float ymax, int left, int right, int top, int bottom);
 
     void ToPixel(float x, float y, int& px, int& py) const;
     void ShowLattice(bool an) { m_gitter = an; }

@@ -32,7 +32,9 @@ void BerechneAbbildung(Weltabbildung& a, float xmin, float xmax, float ymin, flo
     a.unity = std::abs(Round(sy));
 }
 
-const Weltabbildung& Abbildung() { return welt; }
+const Weltabbildung& Abbildung() {
+    return welt;
+}
 
 void InitWorld(float xmin, float xmax, float ymin, float ymax, int left, int right, int top,
                int bottom) {
@@ -45,11 +47,17 @@ void SetWorld(float xmin, float xmax, float ymin, float ymax, int left, int righ
     BerechneAbbildung(welt, xmin, xmax, ymin, ymax, left, right, top, bottom);
 }
 
-void SetBackColor(Farbe farbe) { welt.backColor = farbe; }
+void SetBackColor(Farbe farbe) {
+    welt.backColor = farbe;
+}
 
-float XToPixel(float x) { return static_cast<float>(welt.unitx) * x + static_cast<float>(welt.offx); }
+float XToPixel(float x) {
+    return static_cast<float>(welt.unitx) * x + static_cast<float>(welt.offx);
+}
 
-float YToPixel(float y) { return static_cast<float>(welt.offy) - static_cast<float>(welt.unity) * y; }
+float YToPixel(float y) {
+    return static_cast<float>(welt.offy) - static_cast<float>(welt.unity) * y;
+}
 
 void WorldToPixel(float x, float y, int& px, int& py) {
     px = Round(static_cast<double>(XToPixel(x)) + welt.left);

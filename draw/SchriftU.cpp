@@ -17,7 +17,9 @@ QFont Arial(int punkte, bool fett) {
     return schrift;
 }
 
-int KleineGroesse(int groesse) { return Round(0.75 * groesse); }
+int KleineGroesse(int groesse) {
+    return Round(0.75 * groesse);
+}
 
 namespace {
 

@@ -20,7 +20,8 @@ void VecScale(float k, float x, float y, float& rx, float& ry) {
 }
 
 void VecNormalize(float x, float y, float& ux, float& uy) {
-    const float l = static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
+    const float l =
+        static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
     if (l != 0.0f) {
         ux = x / l;
         uy = y / l;

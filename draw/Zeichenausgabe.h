@@ -14,8 +14,7 @@ namespace kalmiro {
 // The length of the character that starts at i: two code units for a surrogate pair,
 // so that a pasted emoji is measured and drawn as one character, not as two halves.
 inline qsizetype ZeichenLaenge(const QString& text, qsizetype i) {
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                           : 1;
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
 // One font of a marked-up text and its metrics on the canvas's device.
@@ -39,8 +38,7 @@ struct Schriftschnitt {
 // transparent. An inactive canvas draws nothing.
 class Zeichenausgabe {
 public:
-    explicit Zeichenausgabe(QPainter& canvas)
-        : m_canvas(canvas), m_aktiv(canvas.isActive()) {
+    explicit Zeichenausgabe(QPainter& canvas) : m_canvas(canvas), m_aktiv(canvas.isActive()) {
         if (!m_aktiv) return;
         m_stift = canvas.pen();
         m_modus = canvas.backgroundMode();

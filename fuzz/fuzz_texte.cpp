@@ -8,8 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
     using namespace kalmiro;
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(daten),
-                                           static_cast<qsizetype>(laenge));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(laenge));
     const auto pruefe = [](bool ok) {
         if (!ok) std::abort();
     };

@@ -17,7 +17,9 @@ BildschirmFunktion bildschirm;
 
 } // namespace
 
-QString Zeilenumbrueche(QString text) { return text.replace(u'\r', u'\n'); }
+QString Zeilenumbrueche(QString text) {
+    return text.replace(u'\r', u'\n');
+}
 
 void Meldung(const QString& text) {
     if (meldung) {
@@ -39,7 +41,9 @@ void Warte(int ms) {
     schleife.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-QDateTime Jetzt() { return uhr ? uhr() : QDateTime::currentDateTime(); }
+QDateTime Jetzt() {
+    return uhr ? uhr() : QDateTime::currentDateTime();
+}
 
 QSize Bildschirmgroesse() {
     if (bildschirm) return bildschirm();
@@ -47,9 +51,17 @@ QSize Bildschirmgroesse() {
     return s ? s->size() : QSize();
 }
 
-void SetzeMeldung(MeldungsFunktion f) { meldung = std::move(f); }
-void SetzeWarte(WarteFunktion f) { warte = std::move(f); }
-void SetzeUhr(UhrFunktion f) { uhr = std::move(f); }
-void SetzeBildschirm(BildschirmFunktion f) { bildschirm = std::move(f); }
+void SetzeMeldung(MeldungsFunktion f) {
+    meldung = std::move(f);
+}
+void SetzeWarte(WarteFunktion f) {
+    warte = std::move(f);
+}
+void SetzeUhr(UhrFunktion f) {
+    uhr = std::move(f);
+}
+void SetzeBildschirm(BildschirmFunktion f) {
+    bildschirm = std::move(f);
+}
 
 } // namespace kalmiro

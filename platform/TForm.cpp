@@ -35,7 +35,8 @@ void FontsAuf96Dpi(QWidget* wurzel) {
     };
     umstellen(wurzel);
     const auto kinder = wurzel->findChildren<QWidget*>();
-    for (QWidget* w : kinder) umstellen(w);
+    for (QWidget* w : kinder)
+        umstellen(w);
 }
 
 void TForm::Einrichten(Rahmen rahmen, std::optional<Farbe> hintergrund) {
@@ -66,7 +67,8 @@ void TForm::Einrichten(Rahmen rahmen, std::optional<Farbe> hintergrund) {
     if (QWidget* menue = menuWidget()) menue->setFont(QApplication::font("QMenuBar"));
     ZugriffstastenEinrichten(qobject_cast<QMenuBar*>(menuWidget()));
     const auto knoepfe = findChildren<QAbstractButton*>();
-    for (QAbstractButton* knopf : knoepfe) knopf->installEventFilter(this);
+    for (QAbstractButton* knopf : knoepfe)
+        knopf->installEventFilter(this);
     adjustSize();
 }
 
@@ -95,7 +97,9 @@ void TForm::EscapeSchliesst() {
             &QWidget::close);
 }
 
-QSize TForm::ClientGroesse() const { return centralWidget() ? centralWidget()->size() : QSize(); }
+QSize TForm::ClientGroesse() const {
+    return centralWidget() ? centralWidget()->size() : QSize();
+}
 
 TForm::Ergebnis TForm::ZeigeModal() {
     if (m_schleife) return Ergebnis::Keins; // already shown modally
@@ -132,7 +136,9 @@ void TForm::AufBildschirmZentrieren() {
     move(r.x() + (r.width() - f.width()) / 2, r.y() + (r.height() - f.height()) / 2);
 }
 
-void TForm::Maximieren() { setWindowState(windowState() | Qt::WindowMaximized); }
+void TForm::Maximieren() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
 
 void TForm::Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024) {
     Zentrieren(haupt);

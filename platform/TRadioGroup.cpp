@@ -42,7 +42,9 @@ void TRadioGroup::aufbauen() {
     if (alt >= 0 && alt < n) SetzeItemIndex(alt);
 }
 
-int TRadioGroup::ItemIndex() const { return m_gruppe->checkedId(); }
+int TRadioGroup::ItemIndex() const {
+    return m_gruppe->checkedId();
+}
 
 void TRadioGroup::SetzeItemIndex(int index) {
     if (QAbstractButton* k = m_gruppe->button(index)) {

@@ -38,14 +38,18 @@ const QString TippText = QStringLiteral(
     "Gib die jeweilgen Zeiten nacheinander ein.\rDrücke die Enter-Taste oder klicke mit der Maus "
     "ins nächste Feld");
 
-int Art() { return std::clamp(UebungArt, ArtAddition, ArtDivision); }
+int Art() {
+    return std::clamp(UebungArt, ArtAddition, ArtDivision);
+}
 
 // The top-left corner of task block i (0..5) in world units.
 float BlockX(int i) {
     static constexpr float x[] = {-24.0f, -7.0f, 10.0f};
     return x[i % 3];
 }
-float BlockY(int i) { return i < 3 ? 7.0f : -6.0f; }
+float BlockY(int i) {
+    return i < 3 ? 7.0f : -6.0f;
+}
 
 // A time quantity in its columns: days (only when not 0), hours, minutes, seconds.
 void Zeile(QPainter& canvas, int tage, int stunden, int minuten, int sekunden, float cx, float y,
@@ -153,7 +157,8 @@ bool TfrmUebung::RundeFertig() const {
 }
 
 void TfrmUebung::KnopfWaehlen() {
-    const bool auswerten = AuswertungErreichbar(Durchgang, MaxDurchgaenge[Rundenart], RundeFertig());
+    const bool auswerten =
+        AuswertungErreichbar(Durchgang, MaxDurchgaenge[Rundenart], RundeFertig());
     ui->btnWeiter->setVisible(!auswerten);
     ui->btnAuswertung->setVisible(auswerten);
 }
@@ -163,7 +168,9 @@ void TfrmUebung::Anzeige(const QString& text, Farbe farbe) {
     Anzeigen(ui->lblAnzeige, text, QColor::fromRgb(farbe), farbe != fbBraun);
 }
 
-void TfrmUebung::edtChange() { Anzeige(TippText, fbBraun); }
+void TfrmUebung::edtChange() {
+    Anzeige(TippText, fbBraun);
+}
 
 void TfrmUebung::edtExit(int i) {
     TEdit* feld = m_felder[static_cast<std::size_t>(i)];
@@ -291,11 +298,13 @@ void TfrmUebung::AufgabeZeichnen(QPainter& canvas, int i) {
         DrawLine(canvas, 3, Schwarz, cx + 0.5f, cy - 4.2f, cx + 1, cy - 4.2f, 1);
         break;
     case ArtMultiplikation:
-        TextRight(canvas, QString(QChar(0xB7)), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        TextRight(canvas, QString(QChar(0xB7)), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse,
+                  true);
         TextRight(canvas, k, cx + 12.5f, cy - 3.5f, Schwarz, Schriftgroesse, true);
         break;
     default:
-        TextRight(canvas, QStringLiteral(":"), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse, true);
+        TextRight(canvas, QStringLiteral(":"), cx + 11.7f, cy - 3.5f, Schwarz, Schriftgroesse,
+                  true);
         TextLeft(canvas, k, cx + 12, cy - 3.5f, Schwarz, Schriftgroesse, true);
         break;
     }
@@ -311,7 +320,8 @@ QString TfrmUebung::Vorgelesen() const {
     QStringList bloecke;
     for (std::size_t i = 0; i < m_aufgaben.size(); ++i) {
         const Platz& platz = m_plaetze[i];
-        QString text = QStringLiteral("%1. Beispiel: ").arg(i + 1) + Aufgabentext(Art(), m_aufgaben[i]);
+        QString text =
+            QStringLiteral("%1. Beispiel: ").arg(i + 1) + Aufgabentext(Art(), m_aufgaben[i]);
         if (platz.stand.geloest)
             text += QStringLiteral(" = ") + EinheitenLeerzeichen(m_aufgaben[i].Erwartet) +
                     QStringLiteral(", richtig");

@@ -46,11 +46,11 @@ private:
     void btnAuswertungClick();
     void menMaxanzahlClick();
 
-    void Runde();           // new tasks, title, fields placed
-    void RundeBeginnen();   // a fresh round shown: open fields, counters, focus
-    void FelderLeeren();    // all fields shown and empty, all positions open
-    void ZaehlerZeigen();   // the three boxes at the bottom
-    void KnopfWaehlen();    // "Auswertung" in the place of "Weiter" once the series is done
+    void Runde();         // new tasks, title, fields placed
+    void RundeBeginnen(); // a fresh round shown: open fields, counters, focus
+    void FelderLeeren();  // all fields shown and empty, all positions open
+    void ZaehlerZeigen(); // the three boxes at the bottom
+    void KnopfWaehlen();  // "Auswertung" in the place of "Weiter" once the series is done
     bool RundeFertig() const;
     void Anzeige(const QString& text, Farbe farbe);
     void AufgabeZeichnen(QPainter& canvas, int i);

@@ -20,7 +20,9 @@ using namespace kalmiro;
 
 namespace {
 
-QAction* aktion(QWidget& w, const char* name) { return w.findChild<QAction*>(QLatin1String(name)); }
+QAction* aktion(QWidget& w, const char* name) {
+    return w.findChild<QAction*>(QLatin1String(name));
+}
 
 } // namespace
 
@@ -78,9 +80,10 @@ void TstKalmiro::fensterUndBeschriftungen() {
     QVERIFY(img && img->isHidden());
     QCOMPARE(img->geometry(), QRect(832, 448, 67, 67));
     // All twelve windows exist from the start.
-    const QStringList namen = {"frmKalmiro",   "frmEinheiten",  "frmAuswertung", "frmVerwandlungsketten",
-                               "frmUebung",    "frmMuster",     "frmZeitpunkt",  "frmInformation",
-                               "frmZugverkehr", "frmMaxanzahl", "frmZeitzonen",  "frmZonenauswahl"};
+    const QStringList namen = {
+        "frmKalmiro",    "frmEinheiten", "frmAuswertung", "frmVerwandlungsketten",
+        "frmUebung",     "frmMuster",    "frmZeitpunkt",  "frmInformation",
+        "frmZugverkehr", "frmMaxanzahl", "frmZeitzonen",  "frmZonenauswahl"};
     const auto fenster = m_programm->AlleFenster();
     for (int i = 0; i < 12; ++i) {
         QVERIFY(fenster[static_cast<std::size_t>(i)]);
@@ -88,6 +91,7 @@ void TstKalmiro::fensterUndBeschriftungen() {
     }
 }
 
+// clang-format off
 void TstKalmiro::labelsAmPlatz_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("ort");
@@ -98,6 +102,7 @@ void TstKalmiro::labelsAmPlatz_data() {
     QTest::newRow("lblText3") << "lblText3" << QRect(8, 109, 1016, 33) << "Kalmiro" << 27;
     QTest::newRow("lblVersion") << "lblVersion" << QRect(0, 703, 1016, 19) << "Version 1.2" << 16;
 }
+// clang-format on
 
 void TstKalmiro::labelsAmPlatz() {
     QFETCH(QString, name);
@@ -112,6 +117,7 @@ void TstKalmiro::labelsAmPlatz() {
     QVERIFY(!label->autoFillBackground());
 }
 
+// clang-format off
 void TstKalmiro::menue_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
@@ -124,6 +130,7 @@ void TstKalmiro::menue_data() {
         {"menFlug", "Flugreisen"},        {"menInfo", "Informationen"}};
     for (const auto& p : punkte) QTest::newRow(p[0]) << p[0] << QString::fromUtf8(p[1]);
 }
+// clang-format on
 
 void TstKalmiro::menue() {
     QFETCH(QString, name);
@@ -132,17 +139,21 @@ void TstKalmiro::menue() {
     QTEST(a->text(), "text");
     // The submenus in their order on the menu bar.
     QStringList oben;
-    for (QAction* x : m_haupt->menuBar()->actions()) oben << x->text();
-    QCOMPARE(oben, (QStringList{QStringLiteral("&Beenden"), QStringLiteral("Zeitmaße"),
-                                QStringLiteral("Grundrechnungsarten"), QStringLiteral("Zeitpunkt-Zeitdauer"),
-                                QStringLiteral("Informationen")}));
+    for (QAction* x : m_haupt->menuBar()->actions())
+        oben << x->text();
+    QCOMPARE(oben,
+             (QStringList{QStringLiteral("&Beenden"), QStringLiteral("Zeitmaße"),
+                          QStringLiteral("Grundrechnungsarten"),
+                          QStringLiteral("Zeitpunkt-Zeitdauer"), QStringLiteral("Informationen")}));
     QStringList zeitpunkt;
     for (QAction* x : m_haupt->findChild<QMenu*>(QStringLiteral("menZeitpunkt"))->actions())
         zeitpunkt << x->text();
-    QCOMPARE(zeitpunkt, (QStringList{QStringLiteral("Begriffe"), QStringLiteral("Zeitzonen"),
-                                     QStringLiteral("Musterbeispiele"), QStringLiteral("Übungsbeispiele")}));
+    QCOMPARE(zeitpunkt,
+             (QStringList{QStringLiteral("Begriffe"), QStringLiteral("Zeitzonen"),
+                          QStringLiteral("Musterbeispiele"), QStringLiteral("Übungsbeispiele")}));
 }
 
+// clang-format off
 void TstKalmiro::navigation_data() {
     QTest::addColumn<QString>("menue");
     QTest::addColumn<QString>("ziel");
@@ -165,6 +176,7 @@ void TstKalmiro::navigation_data() {
     QTest::newRow("Zugreisen") << "menZug" << "frmZugverkehr" << "" << 0;
     QTest::newRow("Informationen") << "menInfo" << "frmInformation" << "" << 0;
 }
+// clang-format on
 
 void TstKalmiro::navigation() {
     QFETCH(QString, menue);
@@ -176,7 +188,8 @@ void TstKalmiro::navigation() {
                                             {QStringLiteral("UebungArt"), &UebungArt},
                                             {QStringLiteral("ZeitpunktArt"), &ZeitpunktArt},
                                             {QStringLiteral("BeispielArt"), &BeispielArt}};
-    for (const auto& [name, p] : felder) *p = 0;
+    for (const auto& [name, p] : felder)
+        *p = 0;
 
     bool gesehen = false;
     test::BeimNaechstenModal([&](QWidget& modal) {
@@ -239,7 +252,8 @@ void TstKalmiro::verlauf() {
             if (y % 7 == 0) continue;
             QCOMPARE(bild.pixelColor(x, y), QColor(0, 0, 60 + k));
         }
-        for (int y = 0; y < 722; y += 7) QCOMPARE(bild.pixelColor(x, y), QColor(0, 0, 0));
+        for (int y = 0; y < 722; y += 7)
+            QCOMPARE(bild.pixelColor(x, y), QColor(0, 0, 0));
     }
     QCOMPARE(bild.pixelColor(3, 1), QColor(0, 0, 60));
     QCOMPARE(bild.pixelColor(3, 715), QColor(0, 0, 60 + 143));
@@ -261,6 +275,7 @@ void TstKalmiro::zugang() {
         QVERIFY2(pfade.contains(QString::fromUtf8(pfad)), pfad);
 }
 
+// clang-format off
 void TstKalmiro::menueMitTastatur_data() {
     QTest::addColumn<QStringList>("pfad");
     QTest::addColumn<QString>("ziel");
@@ -274,6 +289,7 @@ void TstKalmiro::menueMitTastatur_data() {
     QTest::newRow("Informationen") << QStringList{"Informationen"} << "frmInformation";
     // clang-format on
 }
+// clang-format on
 
 // Every screen opens from the keyboard alone: Alt and a letter, then letters.
 void TstKalmiro::menueMitTastatur() {
@@ -313,11 +329,13 @@ void TstKalmiro::scharfBeiDoppelterAufloesung() {
     }
 }
 
+// clang-format off
 void TstKalmiro::ganzeSerie_data() {
     QTest::addColumn<QString>("menue");
     QTest::newRow("Zugreisen") << "menZug";
     QTest::newRow("Flugreisen") << "menFlug";
 }
+// clang-format on
 
 // The exercises with a typed time from the menu through the five rounds of a series to
 // the evaluation, every answer right.

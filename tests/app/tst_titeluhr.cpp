@@ -15,10 +15,14 @@ using namespace kalmiro::test;
 
 namespace {
 
-QDateTime Um(int h, int m, int s, int ms) { return QDateTime(QDate(2024, 3, 14), QTime(h, m, s, ms)); }
+QDateTime Um(int h, int m, int s, int ms) {
+    return QDateTime(QDate(2024, 3, 14), QTime(h, m, s, ms));
+}
 
 // The pixel at a distance from the centre of the paint box, clockwise from twelve.
-QPoint Bei(double grad, double abstand) { return Richtung({250, 250}, grad, abstand); }
+QPoint Bei(double grad, double abstand) {
+    return Richtung({250, 250}, grad, abstand);
+}
 
 bool Ist(const QImage& bild, QPoint p, const QColor& farbe) {
     return FarbeEtwa(bild, p.x(), p.y(), farbe);
@@ -45,7 +49,9 @@ private:
     std::unique_ptr<TfrmKalmiro> m_haupt;
 };
 
-void TstTiteluhr::init() { Attrappen::Aktuell().Zuruecksetzen(); }
+void TstTiteluhr::init() {
+    Attrappen::Aktuell().Zuruecksetzen();
+}
 
 void TstTiteluhr::cleanup() {
     m_haupt.reset();

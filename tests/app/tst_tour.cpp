@@ -19,8 +19,9 @@ private Q_SLOTS:
 
 void TstTour::jedesFensterOeffnetSich_data() {
     QTest::addColumn<QString>("menue");
-    for (const char* m : {"menZeitoB", "menZeitmB", "menMusterAdd", "menUebAdd", "menUebDiv", "menBegriffe",
-                          "menZeitMuster", "menZeitzone", "menFlug", "menZug", "menInfo"})
+    for (const char* m :
+         {"menZeitoB", "menZeitmB", "menMusterAdd", "menUebAdd", "menUebDiv", "menBegriffe",
+          "menZeitMuster", "menZeitzone", "menFlug", "menZug", "menInfo"})
         QTest::newRow(m) << QString::fromLatin1(m);
 }
 

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void palette();
 };
 
+// clang-format off
 void TstTexte::fuehrendeNullen_data() {
     QTest::addColumn<QString>("ein");
     QTest::addColumn<QString>("aus");
@@ -43,6 +44,7 @@ void TstTexte::fuehrendeNullen_data() {
     QTest::newRow("012h0min3s") << "012h0min3s" << "12h0min3s";
     QTest::newRow("innere Nullen") << "100" << "100";
 }
+// clang-format on
 
 void TstTexte::fuehrendeNullen() {
     QFETCH(QString, ein);
@@ -51,6 +53,7 @@ void TstTexte::fuehrendeNullen() {
     QCOMPARE(FuehrendeNullenLang(ein), aus);
 }
 
+// clang-format off
 void TstTexte::endNullen_data() {
     QTest::addColumn<QString>("ein");
     QTest::addColumn<QString>("aus");
@@ -64,6 +67,7 @@ void TstTexte::endNullen_data() {
     QTest::newRow("leer") << "" << "";
     QTest::newRow("nur Komma") << "," << "";
 }
+// clang-format on
 
 void TstTexte::endNullen() {
     QFETCH(QString, ein);
@@ -101,6 +105,7 @@ void TstTexte::zeitSummeUndDifferenz() {
     QCOMPARE(m, 0);
 }
 
+// clang-format off
 void TstTexte::quotientStundenMinuten_data() {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
@@ -116,6 +121,7 @@ void TstTexte::quotientStundenMinuten_data() {
     QTest::newRow("anderthalb") << 3 << 120 << 0 << 2;
     QTest::newRow("durch 0") << 5 << 0 << 0 << 0;
 }
+// clang-format on
 
 void TstTexte::quotientStundenMinuten() {
     QFETCH(int, a);
@@ -126,6 +132,7 @@ void TstTexte::quotientStundenMinuten() {
     QTEST(m, "m");
 }
 
+// clang-format off
 void TstTexte::zeitInKleinereEinheit_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("wert");
@@ -138,12 +145,14 @@ void TstTexte::zeitInKleinereEinheit_data() {
     QTest::newRow("leer") << "" << 0;
     QTest::newRow("Unsinn") << "abc" << 0;
 }
+// clang-format on
 
 void TstTexte::zeitInKleinereEinheit() {
     QFETCH(QString, text);
     QTEST(ZeitInKleinereEinheit(text), "wert");
 }
 
+// clang-format off
 void TstTexte::zeittexte_data() {
     QTest::addColumn<QString>("routine");
     QTest::addColumn<QString>("ein");
@@ -160,6 +169,7 @@ void TstTexte::zeittexte_data() {
     QTest::newRow("LeerNachStunde") << "L" << "8h05min" << "8h 05min";
     QTest::newRow("LeerNachStunde ohne h") << "L" << "805" << "805";
 }
+// clang-format on
 
 void TstTexte::zeittexte() {
     QFETCH(QString, routine);
@@ -200,6 +210,7 @@ void TstTexte::bruchTeilen() {
     QVERIFY(z.isEmpty() && n.isEmpty());
 }
 
+// clang-format off
 void TstTexte::ggT_data() {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
@@ -212,6 +223,7 @@ void TstTexte::ggT_data() {
     QTest::newRow("teilerfremd") << 7 << 60 << 1;
     QTest::newRow("45 60") << 45 << 60 << 15;
 }
+// clang-format on
 
 void TstTexte::ggT() {
     QFETCH(int, a);
@@ -220,9 +232,13 @@ void TstTexte::ggT() {
 }
 
 void TstTexte::schlechteEingabenStuerzenNicht() {
-    const QString eingaben[] = {QString(), QString(1000, u'x'), QString(1000, u'9'),
-                                QString(1000, u'0'), QStringLiteral("h:min/s,d"),
-                                QString(1000, u','), QStringLiteral("-2147483648h 99999999999min")};
+    const QString eingaben[] = {QString(),
+                                QString(1000, u'x'),
+                                QString(1000, u'9'),
+                                QString(1000, u'0'),
+                                QStringLiteral("h:min/s,d"),
+                                QString(1000, u','),
+                                QStringLiteral("-2147483648h 99999999999min")};
     for (const QString& e : eingaben) {
         QVERIFY(FuehrendeNullen(e).size() <= 40);
         QVERIFY(EndNullen(e).size() <= 40);

@@ -14,7 +14,9 @@ long long Sekunden(long long d, long long h, long long m, long long s) {
     return ((d * 24 + h) * 60 + m) * 60 + s;
 }
 
-bool In(int wert, int von, int bis) { return wert >= von && wert <= bis; }
+bool In(int wert, int von, int bis) {
+    return wert >= von && wert <= bis;
+}
 
 // What is wrong with the task for its operation and level, or empty. Every check works
 // from the operands, never from the generator's own conditions.
@@ -143,7 +145,8 @@ void TstZeitaufgaben::hunderttausendAufgaben() {
         const TZeitAufgabe a = ErzeugeAufgabe(art, stufe);
         QCOMPARE(a.Stufe, stufe);
         const QString fehler = Fehler(art, a);
-        if (!fehler.isEmpty()) QFAIL(qPrintable(fehler + QStringLiteral(": ") + test::Beschreibung(a)));
+        if (!fehler.isEmpty())
+            QFAIL(qPrintable(fehler + QStringLiteral(": ") + test::Beschreibung(a)));
     }
 }
 
@@ -154,7 +157,8 @@ void TstZeitaufgaben::endetAuchBeiStarrerQuelle_data() {
     for (int art = 1; art <= 4; ++art)
         for (int stufe = 1; stufe <= 4; ++stufe)
             for (int wert : {0, -1})
-                QTest::addRow("Art %d Stufe %d %s", art, stufe, wert == 0 ? "kleinster" : "groesster")
+                QTest::addRow("Art %d Stufe %d %s", art, stufe,
+                              wert == 0 ? "kleinster" : "groesster")
                     << art << stufe << wert;
 }
 
@@ -170,6 +174,7 @@ void TstZeitaufgaben::endetAuchBeiStarrerQuelle() {
     QVERIFY2(Fehler(art, a).isEmpty(), qPrintable(Fehler(art, a) + u' ' + test::Beschreibung(a)));
 }
 
+// clang-format off
 void TstZeitaufgaben::spaltenrechnung_data() {
     QTest::addColumn<int>("art");
     QTest::addColumn<QList<int>>("operanden"); // d1 h1 m1 s1 h2 m2 s2 k
@@ -187,6 +192,7 @@ void TstZeitaufgaben::spaltenrechnung_data() {
     QTest::newRow("Division durch 7") << 4 << L{0, 8, 3, 7, 0, 0, 0, 7} << "1h9min1s";
     QTest::newRow("Division durch 0") << 4 << L{1, 1, 1, 1, 0, 0, 0, 0} << "0h0min0s";
 }
+// clang-format on
 
 void TstZeitaufgaben::spaltenrechnung() {
     QFETCH(int, art);
@@ -197,6 +203,7 @@ void TstZeitaufgaben::spaltenrechnung() {
     QCOMPARE(a.Erwartet, erwartet);
 }
 
+// clang-format off
 void TstZeitaufgaben::ergebnisText_data() {
     QTest::addColumn<QList<int>>("teile");
     QTest::addColumn<QString>("text");
@@ -207,6 +214,7 @@ void TstZeitaufgaben::ergebnisText_data() {
     QTest::newRow("zu lang wird gekürzt")
         << QList<int>{123456, 123456, 123456, 123456} << "123456d123456h123456";
 }
+// clang-format on
 
 void TstZeitaufgaben::ergebnisText() {
     QFETCH(QList<int>, teile);
@@ -217,8 +225,8 @@ void TstZeitaufgaben::ergebnisText() {
 void TstZeitaufgaben::stufenGrenzen_data() {
     QTest::addColumn<int>("r");
     QTest::addColumn<int>("stufe");
-    for (auto [r, s] : {std::pair{1, 1}, {10, 1}, {11, 2}, {40, 2}, {41, 3}, {70, 3}, {71, 4},
-                        {100, 4}})
+    for (auto [r, s] :
+         {std::pair{1, 1}, {10, 1}, {11, 2}, {40, 2}, {41, 3}, {70, 3}, {71, 4}, {100, 4}})
         QTest::addRow("r = %d", r) << r << s;
 }
 
@@ -235,7 +243,8 @@ void TstZeitaufgaben::stufenVerteilung() {
     RandSeed(42);
     std::array<int, 5> anzahl{};
     constexpr int n = 100000;
-    for (int i = 0; i < n; ++i) ++anzahl[static_cast<std::size_t>(ZieheStufe())];
+    for (int i = 0; i < n; ++i)
+        ++anzahl[static_cast<std::size_t>(ZieheStufe())];
     const double soll[] = {0, 0.10, 0.30, 0.30, 0.30};
     for (std::size_t s = 1; s <= 4; ++s)
         QVERIFY2(std::abs(anzahl[s] / double(n) - soll[s]) < 0.01,
@@ -257,7 +266,8 @@ void TstZeitaufgaben::divisionBeginntMitStufe4() {
     }
     const double n = 5.0 * runden;
     QVERIFY(std::abs(anzahl[1] / n - 0.10) < 0.01);
-    for (std::size_t s = 2; s <= 4; ++s) QVERIFY(std::abs(anzahl[s] / n - 0.30) < 0.01);
+    for (std::size_t s = 2; s <= 4; ++s)
+        QVERIFY(std::abs(anzahl[s] / n - 0.30) < 0.01);
 
     // The other operations draw the first level like any other.
     test::ZufallsSkript skript;
@@ -286,6 +296,7 @@ void TstZeitaufgaben::randwerteKommenVor() {
 
 // What a screen reader says of a task: every column written out, days only where the
 // first operand has them, the operation as a word.
+// clang-format off
 void TstZeitaufgaben::vorgelesen_data() {
     QTest::addColumn<int>("art");
     QTest::addColumn<QList<int>>("werte"); // d1 h1 m1 s1 h2 m2 s2 k
@@ -297,6 +308,7 @@ void TstZeitaufgaben::vorgelesen_data() {
     QTest::newRow("Division mit Tagen") << ArtDivision << QList<int>{2, 0, 7, 0, 0, 0, 0, 4} << "2d 0h 7min 0s durch 4";
     // clang-format on
 }
+// clang-format on
 
 void TstZeitaufgaben::vorgelesen() {
     QFETCH(int, art);

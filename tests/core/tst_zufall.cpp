@@ -28,7 +28,8 @@ void TstZufall::bereiche() {
         const int zehner = ZufallZehner();
         QVERIFY(zehner % 10 == 0 && zehner >= 10 && zehner <= 90);
     }
-    for (bool g : gesehen) QVERIFY(g);
+    for (bool g : gesehen)
+        QVERIFY(g);
     QCOMPARE(Random(0), 0);
     QCOMPARE(Random(-5), 0);
 }
@@ -58,7 +59,8 @@ void TstZufall::tempoVerteilung() {
     RandSeed(5);
     std::map<int, int> zaehler;
     const int n = 150000;
-    for (int i = 0; i < n; ++i) ++zaehler[ZufallTempo()];
+    for (int i = 0; i < n; ++i)
+        ++zaehler[ZufallTempo()];
     QCOMPARE(static_cast<int>(zaehler.size()), 11);
     for (const auto& [tempo, anzahl] : zaehler) {
         QVERIFY(tempo >= 800 && tempo <= 900 && tempo % 10 == 0);

@@ -40,8 +40,8 @@ QImage Zeiger(const Uhrzeit& u) {
         DrawClockHandsHM(canvas, rot, blau, 7, 5, u.stunden, u.minuten, 0, 0, R);
         break;
     case Art::Shifted:
-        DrawClockHandsShifted(canvas, rot, blau, gruen, 7, 5, 3, u.zeit, u.stunden, u.minuten, 0,
-                              0, R);
+        DrawClockHandsShifted(canvas, rot, blau, gruen, 7, 5, 3, u.zeit, u.stunden, u.minuten, 0, 0,
+                              R);
         break;
     }
     return bild;
@@ -60,7 +60,9 @@ QImage Zifferblatt(bool bitmap, int zifferGroesse = 14) {
     return bild;
 }
 
-QString Ort(QPoint p) { return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y()); }
+QString Ort(QPoint p) {
+    return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Uhrzeit)
@@ -82,6 +84,7 @@ private Q_SLOTS:
     void zahlenZentriert();
 };
 
+// clang-format off
 void TstAnaloguhr::richtungen_data() {
     QTest::addColumn<Uhrzeit>("uhr");
     QTest::addColumn<double>("stunde"); // degrees clockwise from twelve
@@ -99,6 +102,7 @@ void TstAnaloguhr::richtungen_data() {
     QTest::newRow("10:50:30 +20 min zeigt 11:10") << Uhrzeit{Art::Shifted, QTime(10, 50, 30), 0, 20} << 335.0 << 63.0 << 180.0;
     QTest::newRow("00:10 -1 h -20 min zeigt 22:50") << Uhrzeit{Art::Shifted, QTime(0, 10, 0), -1, -20} << 325.0 << 300.0 << 0.0;
 }
+// clang-format on
 
 // Each hand probed on its own stretch: the hour hand at 80 pixels, the minute hand at
 // 131 (past the hour hand's end), the second hand at 157 (past the minute hand's).
@@ -125,6 +129,7 @@ void TstAnaloguhr::richtungen() {
     QVERIFY(!FarbeEtwa(bild, gegenueber.x(), gegenueber.y(), rot));
 }
 
+// clang-format off
 void TstAnaloguhr::gleicheStellung_data() {
     QTest::addColumn<Uhrzeit>("a");
     QTest::addColumn<Uhrzeit>("b");
@@ -138,6 +143,7 @@ void TstAnaloguhr::gleicheStellung_data() {
     QTest::newRow("riesige Verschiebung um ganze Tage")
         << Uhrzeit{Art::Shifted, QTime(7, 15, 0), 24 * 1000, 0} << Uhrzeit{Art::Shifted, QTime(7, 15, 0), 0, 0};
 }
+// clang-format on
 
 void TstAnaloguhr::gleicheStellung() {
     QFETCH(Uhrzeit, a);
@@ -157,6 +163,7 @@ void TstAnaloguhr::laengen() {
     QVERIFY(FarbeEtwa(bild, 250, 250 - 164, weiss));
 }
 
+// clang-format off
 void TstAnaloguhr::mittelpunkt_data() {
     QTest::addColumn<Uhrzeit>("uhr");
     QTest::addColumn<int>("radius");
@@ -164,6 +171,7 @@ void TstAnaloguhr::mittelpunkt_data() {
     QTest::newRow("HM 0,2") << Uhrzeit{Art::HM, {}, 3, 0} << 5;
     QTest::newRow("Shifted 0,2") << Uhrzeit{Art::Shifted, QTime(3, 0, 0), 0, 0} << 5;
 }
+// clang-format on
 
 // To the left and below, where no hand points at three o'clock.
 void TstAnaloguhr::mittelpunkt() {
@@ -194,6 +202,7 @@ void TstAnaloguhr::radienHauptuhr() {
     }
 }
 
+// clang-format off
 void TstAnaloguhr::minutenpunkteUndStriche_data() {
     QTest::addColumn<bool>("bitmap");
     QTest::addColumn<double>("punktAbstand"); // fractions of R
@@ -204,6 +213,7 @@ void TstAnaloguhr::minutenpunkteUndStriche_data() {
     // 25 x 0.06 as a 32-bit real is just under 1.5 and rounds to 1.
     QTest::newRow("Zifferblatt") << false << 0.9 << 1 << 140 << 166;
 }
+// clang-format on
 
 void TstAnaloguhr::minutenpunkteUndStriche() {
     QFETCH(bool, bitmap);
@@ -218,7 +228,8 @@ void TstAnaloguhr::minutenpunkteUndStriche() {
         const QPoint p(static_cast<int>(std::nearbyint(250 + 25 * punktAbstand * R * std::sin(w))),
                        static_cast<int>(std::nearbyint(250 - 25 * punktAbstand * R * std::cos(w))));
         const QRect punkt = Umriss(bild, Etwa(schwarz, 0), QRect(p - QPoint(4, 4), QSize(9, 9)));
-        QCOMPARE(punkt, QRect(p - QPoint(punktRadius, punktRadius), p + QPoint(punktRadius, punktRadius)));
+        QCOMPARE(punkt,
+                 QRect(p - QPoint(punktRadius, punktRadius), p + QPoint(punktRadius, punktRadius)));
     }
     // The five-minute stroke at three o'clock, on the row of the centre.
     QVERIFY(FarbeEtwa(bild, 250 + (strichVon + strichBis) / 2, 250, schwarz));
@@ -260,9 +271,14 @@ void TstAnaloguhr::zahlenZentriert() {
     QVERIFY(!tinte.isEmpty());
     // Not cut off by the window: the numeral lies wholly inside it.
     QVERIFY2(fenster.adjusted(1, 1, -1, -1).contains(tinte), qPrintable(Ort(tinte.topLeft())));
-    const QPointF m((tinte.left() + tinte.right() + 1) / 2.0, (tinte.top() + tinte.bottom() + 1) / 2.0);
+    const QPointF m((tinte.left() + tinte.right() + 1) / 2.0,
+                    (tinte.top() + tinte.bottom() + 1) / 2.0);
     QVERIFY2(std::abs(m.x() - punkt.x()) <= 2.0 && std::abs(m.y() - punkt.y()) <= 2.5,
-             qPrintable(QStringLiteral("ink centre %1, %2, point %3, %4").arg(m.x()).arg(m.y()).arg(punkt.x()).arg(punkt.y())));
+             qPrintable(QStringLiteral("ink centre %1, %2, point %3, %4")
+                            .arg(m.x())
+                            .arg(m.y())
+                            .arg(punkt.x())
+                            .arg(punkt.y())));
 }
 
 QTEST_MAIN(TstAnaloguhr)

@@ -4,9 +4,9 @@
 #include "draw/VektorU.h"
 
 #include <QImage>
-#include <cmath>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
 
 using namespace kalmiro;
 
@@ -23,6 +23,7 @@ private Q_SLOTS:
     void vektoren();
 };
 
+// clang-format off
 void TstKoord::abbildungen_data() {
     QTest::addColumn<QList<float>>("welt");
     QTest::addColumn<QList<int>>("pixel");
@@ -39,6 +40,7 @@ void TstKoord::abbildungen_data() {
     QTest::newRow("Zeitzonen") << QList<float>{-25, 25, -18, 18} << QList<int>{0, 1000, 0, 700} << 20 << 19 << 500 << 350;
     QTest::newRow("Einheiten") << QList<float>{-50, 50, -30, 30} << QList<int>{0, 1000, 0, 600} << 10 << 10 << 500 << 300;
 }
+// clang-format on
 
 void TstKoord::abbildungen() {
     QFETCH(QList<float>, welt);
@@ -147,7 +149,8 @@ void TstKoord::gitter() {
     QCOMPARE(bild.pixel(15, 10), weiss);
     int punkte = 0;
     for (int y = 0; y <= 600; ++y)
-        for (int x = 0; x <= 1000; ++x) punkte += bild.pixel(x, y) == schwarz;
+        for (int x = 0; x <= 1000; ++x)
+            punkte += bild.pixel(x, y) == schwarz;
     QCOMPARE(punkte, 101 * 61);
 }
 
@@ -163,7 +166,8 @@ void TstKoord::vektoren() {
     QCOMPARE(y, 7.0f);
     const struct {
         float x, y, nx, ny;
-    } normalen[] = {{1, 0, 0, 1}, {0, -1, 1, 0}, {0, 1, 1, 0}, {-1, 0, 0, 1}, {2, 3, 3, -2}, {-2, 3, 3, 2}};
+    } normalen[] = {{1, 0, 0, 1},  {0, -1, 1, 0}, {0, 1, 1, 0},
+                    {-1, 0, 0, 1}, {2, 3, 3, -2}, {-2, 3, 3, 2}};
     for (const auto& n : normalen) {
         VecNormal(n.x, n.y, x, y);
         QCOMPARE(x, n.nx);

@@ -14,12 +14,15 @@ using namespace kalmiro::test;
 namespace {
 
 // 20 pixels per unit, world (0, 0) at pixel (200, 100).
-void Abbildung20() { InitWorld(-10, 10, -5, 5, 0, 400, 0, 200); }
+void Abbildung20() {
+    InitWorld(-10, 10, -5, 5, 0, 400, 0, 200);
+}
 
 // How many of the pixels of a row from x1 to x2 have the colour.
 int InDerZeile(const QImage& bild, int y, int x1, int x2, const QColor& farbe) {
     int n = 0;
-    for (int x = x1; x <= x2; ++x) n += FarbeEtwa(bild, x, y, farbe) ? 1 : 0;
+    for (int x = x1; x <= x2; ++x)
+        n += FarbeEtwa(bild, x, y, farbe) ? 1 : 0;
     return n;
 }
 } // namespace
@@ -60,7 +63,8 @@ void TstLinien::breite() {
     QPainter canvas(&bild);
     DrawLine(canvas, breite, rot, -5, 0, 5, 0, 1);
     canvas.end();
-    for (int d = -halb; d <= halb; ++d) QVERIFY2(FarbeEtwa(bild, 200, 100 + d, rot), qPrintable(QString::number(d)));
+    for (int d = -halb; d <= halb; ++d)
+        QVERIFY2(FarbeEtwa(bild, 200, 100 + d, rot), qPrintable(QString::number(d)));
     QVERIFY(FarbeEtwa(bild, 200, 100 - halb - 1, weiss));
     QVERIFY(FarbeEtwa(bild, 200, 100 + halb + 1, weiss));
     // From world x -5 to 5: pixels 100 to 300.
@@ -205,7 +209,8 @@ void TstLinien::kreisOhneFuellungUndOhneRand() {
 void TstLinien::bitmapKreis() {
     QImage muster(4, 4, QImage::Format_RGB32);
     muster.fill(rot);
-    for (int i = 0; i < 4; ++i) muster.setPixelColor(i, 0, blau);
+    for (int i = 0; i < 4; ++i)
+        muster.setPixelColor(i, 0, blau);
     QImage bild = Leinwand(400, 200);
     QPainter canvas(&bild);
     DrawBitmapCircle(canvas, muster, 0, 0, 3);

@@ -31,7 +31,9 @@ void Schlicht(QPainter& canvas, const QString& text, int groesse, bool fett, int
 }
 
 // The unit-conversion screen's mapping: 10 pixels per unit, world (0, 0) at (500, 300).
-void Einheitenabbildung() { KSys = std::make_unique<TKSys>(-50, 50, -30, 30, 0, 1000, 0, 600); }
+void Einheitenabbildung() {
+    KSys = std::make_unique<TKSys>(-50, 50, -30, 30, 0, 1000, 0, 600);
+}
 
 // How many pixels of the area are within 30 of the colour in each channel.
 int Anzahl(const QImage& bild, const QRect& bereich, const QColor& farbe) {
@@ -79,6 +81,7 @@ void TstSchrift::init() {
     Einheitenabbildung();
 }
 
+// clang-format off
 void TstSchrift::kleineGroesse_data() {
     QTest::addColumn<int>("groesse");
     QTest::addColumn<int>("klein");
@@ -89,12 +92,14 @@ void TstSchrift::kleineGroesse_data() {
     QTest::newRow("16") << 16 << 12;
     QTest::newRow("20") << 20 << 15;
 }
+// clang-format on
 
 void TstSchrift::kleineGroesse() {
     QFETCH(int, groesse);
     QTEST(KleineGroesse(groesse), "klein");
 }
 
+// clang-format off
 void TstSchrift::hochTief_data() {
     QTest::addColumn<bool>("sys");
     QTest::addColumn<QString>("text");
@@ -112,6 +117,7 @@ void TstSchrift::hochTief_data() {
     QTest::newRow("Sys m^4 rueckt 1 weiter") << true << "m^4" << 20 << 15 << -7 << 1;
     QTest::newRow("Sys m\\4 ohne Versatz") << true << "m\\4" << 20 << 15 << 15 << 0;
 }
+// clang-format on
 
 // The marked character in the small size, lifted or lowered, directly after the m.
 void TstSchrift::hochTief() {
@@ -133,12 +139,13 @@ void TstSchrift::hochTief() {
     QImage soll = Leinwand(200, 100);
     QPainter c2(&soll);
     Schlicht(c2, QStringLiteral("m"), groesse, fett, 20, 30);
-    Schlicht(c2, text.right(1), klein, fett, 20 + Weite(QStringLiteral("m"), groesse, fett) + versatz,
-             30 + hub);
+    Schlicht(c2, text.right(1), klein, fett,
+             20 + Weite(QStringLiteral("m"), groesse, fett) + versatz, 30 + hub);
     c2.end();
     QCOMPARE(bild, soll);
 }
 
+// clang-format off
 void TstSchrift::breiten_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("groesse");
@@ -159,6 +166,7 @@ void TstSchrift::breiten_data() {
                                                  << Weite(lachen, 15, false);
     QTest::newRow("leer") << "" << 12 << false << 0;
 }
+// clang-format on
 
 void TstSchrift::breiten() {
     QFETCH(QString, text);
@@ -183,11 +191,16 @@ void TstSchrift::zweiFarben() {
 
     // The years in red, from after "In den " to the end of "Jahren"; the rest black.
     const int von = 10 + TextWidthMarked(canvas, QStringLiteral("In den "), 12, true);
-    const int bis = 10 + TextWidthMarked(canvas, QStringLiteral("In den 1840-1860er Jahren"), 12, true);
+    const int bis =
+        10 + TextWidthMarked(canvas, QStringLiteral("In den 1840-1860er Jahren"), 12, true);
     const QRect roteTinte = Umriss(bild, Etwa(rot, 60));
     QVERIFY(!roteTinte.isEmpty());
     QVERIFY2(roteTinte.left() >= von && roteTinte.right() < bis,
-             qPrintable(QStringLiteral("%1..%2 not in %3..%4").arg(roteTinte.left()).arg(roteTinte.right()).arg(von).arg(bis)));
+             qPrintable(QStringLiteral("%1..%2 not in %3..%4")
+                            .arg(roteTinte.left())
+                            .arg(roteTinte.right())
+                            .arg(von)
+                            .arg(bis)));
     QVERIFY(roteTinte.width() > (bis - von) * 3 / 4);
     QVERIFY(Umriss(bild, Etwa(schwarz, 60), QRect(von + 2, 0, bis - von - 4, 60)).isEmpty());
     QVERIFY(!Umriss(bild, Etwa(schwarz, 60), QRect(0, 0, von, 60)).isEmpty());
@@ -215,7 +228,8 @@ void TstSchrift::zweiFarben() {
 void TstSchrift::ausrichtung_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("wie"); // 0 left, 1 centre, 2 right
-    for (const QString& t : {QStringLiteral("12"), QStringLiteral("1"), QStringLiteral("Zeit"), QStringLiteral("m^2")}) {
+    for (const QString& t : {QStringLiteral("12"), QStringLiteral("1"), QStringLiteral("Zeit"),
+                             QStringLiteral("m^2")}) {
         QTest::addRow("links %s", qPrintable(t)) << t << 0;
         QTest::addRow("mitte %s", qPrintable(t)) << t << 1;
         QTest::addRow("rechts %s", qPrintable(t)) << t << 2;
@@ -284,6 +298,7 @@ void TstSchrift::stiftUndSchriftBleiben() {
     QCOMPARE(canvas.backgroundMode(), Qt::TransparentMode);
 }
 
+// clang-format off
 void TstSchrift::sysFarben_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("basis"); // invalid: SysDrawText, black
@@ -300,6 +315,7 @@ void TstSchrift::sysFarben_data() {
         QTest::newRow("C mit eigener Basis") << "H#H#H" << blau << QList<QColor>{blau, pink, blau};
     QTest::newRow("C zweiter Marker") << "H&H_H" << blau << QList<QColor>{blau, QColor(255, 102, 0), blau};
 }
+// clang-format on
 
 void TstSchrift::sysFarben() {
     QFETCH(QString, text);
@@ -325,6 +341,7 @@ void TstSchrift::sysFarben() {
     }
 }
 
+// clang-format off
 void TstSchrift::symbol_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("vorn"); // plain text before the Greek letter
@@ -336,6 +353,7 @@ void TstSchrift::symbol_data() {
     QTest::newRow("nach Text") << "x@p" << "x" << QStringLiteral("π") << 4;
     QTest::newRow("Farbmarker dazwischen") << "@#p" << "" << QStringLiteral("π") << 4;
 }
+// clang-format on
 
 // In a font that has the letter, two points larger, lifted; then back to the size.
 void TstSchrift::symbol() {
@@ -357,7 +375,8 @@ void TstSchrift::symbol() {
         Schlicht(c2, vorn, 20, true, 20, y);
         Schlicht(c2, griechisch, 22, true, 20 + v, y - hub, text.contains(u'#') ? pink : schwarz);
     }
-    Schlicht(c2, QStringLiteral("x"), 20, true, 20 + v + g, 60, text.contains(u'#') ? pink : schwarz);
+    Schlicht(c2, QStringLiteral("x"), 20, true, 20 + v + g, 60,
+             text.contains(u'#') ? pink : schwarz);
     c2.end();
     QCOMPARE(bild, soll);
     QCOMPARE(SysTextWidth(canvas, text, 20), v + g);
@@ -369,6 +388,7 @@ void TstSchrift::symbol() {
     }
 }
 
+// clang-format off
 void TstSchrift::symbolTabelle_data() {
     QTest::addColumn<QChar>("zeichen");
     QTest::addColumn<QChar>("unicode");
@@ -383,6 +403,7 @@ void TstSchrift::symbolTabelle_data() {
     QTest::newRow("Zeichen 0xB4 mal") << QChar(0xB4) << QChar(u'×');
     QTest::newRow("ausserhalb bleibt") << QChar(u'Ж') << QChar(u'Ж');
 }
+// clang-format on
 
 void TstSchrift::symbolTabelle() {
     QFETCH(QChar, zeichen);
@@ -395,7 +416,8 @@ void TstSchrift::sysText_data() {
     const char hs[] = {'L', 'M', 'R'};
     const char vs[] = {'O', 'M', 'U'};
     for (char h : hs)
-        for (char v : vs) QTest::addRow("%c%c", h, v) << h << v;
+        for (char v : vs)
+            QTest::addRow("%c%c", h, v) << h << v;
 }
 
 // At world (0, 0), pixel (500, 300), for each pair of codes.
@@ -414,7 +436,9 @@ void TstSchrift::sysText() {
     QCOMPARE(weite, sollWeite);
     const int x = h == 'L' ? 500 : h == 'M' ? 500 - w / 2 : 500 - w;
     // Top at y, half the height above it, or the whole height above it.
-    const int y = v == 'O' ? 300 : v == 'U' ? 300 - hoehe : static_cast<int>(std::nearbyint(300 - hoehe / 2.0));
+    const int y = v == 'O'   ? 300
+                  : v == 'U' ? 300 - hoehe
+                             : static_cast<int>(std::nearbyint(300 - hoehe / 2.0));
     QImage soll = Leinwand(1000, 600);
     QPainter c2(&soll);
     SysDrawText(c2, text, x, y, 20);
@@ -422,11 +446,13 @@ void TstSchrift::sysText() {
     QCOMPARE(bild, soll);
 }
 
+// clang-format off
 void TstSchrift::bruch_data() {
     QTest::addColumn<char>("code");
     QTest::newRow("L") << 'L';
     QTest::newRow("M") << 'M';
 }
+// clang-format on
 
 // 1 over 12 at world (0, 0): the bar as wide as "12" lies on row 300.
 void TstSchrift::bruch() {
@@ -434,36 +460,47 @@ void TstSchrift::bruch() {
     QImage bild = Leinwand(1000, 600);
     QPainter canvas(&bild);
     const QColor farbe(0, 120, 0);
-    const float ergebnis = SysFraction(canvas, QStringLiteral("1"), QStringLiteral("12"), 0, 0, 20, farbe, code);
+    const float ergebnis =
+        SysFraction(canvas, QStringLiteral("1"), QStringLiteral("12"), 0, 0, 20, farbe, code);
     canvas.end();
 
     const int w12 = Weite(QStringLiteral("1"), 20, true) + Weite(QStringLiteral("2"), 20, true);
     const float soll = code == 'L' ? (w12 + 3) / 10.0f : (w12 / 2.0f + 3) / 10.0f;
-    QVERIFY2(std::abs(ergebnis - soll) < 1e-5f, qPrintable(QStringLiteral("%1 %2").arg(ergebnis).arg(soll)));
-    QCOMPARE(SysFractionWidth(canvas, QStringLiteral("1"), QStringLiteral("12"), 20, code), ergebnis);
+    QVERIFY2(std::abs(ergebnis - soll) < 1e-5f,
+             qPrintable(QStringLiteral("%1 %2").arg(ergebnis).arg(soll)));
+    QCOMPARE(SysFractionWidth(canvas, QStringLiteral("1"), QStringLiteral("12"), 20, code),
+             ergebnis);
 
     const int links = code == 'L' ? 500 : 500 - w12 / 2;
     const int mitte = links + w12 / 2;
     for (int x = links + 2; x <= links + w12 - 2; ++x)
-        for (int y = 299; y <= 301; ++y) QVERIFY2(FarbeEtwa(bild, x, y, farbe), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        for (int y = 299; y <= 301; ++y)
+            QVERIFY2(FarbeEtwa(bild, x, y, farbe),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     // Numerator on the bar, denominator under it, both centred on it.
     const QRect oben = Umriss(bild, Etwa(farbe, 60), QRect(0, 0, 1000, 298));
     const QRect unten = Umriss(bild, Etwa(farbe, 60), QRect(0, 303, 1000, 297));
     QVERIFY(!oben.isEmpty() && !unten.isEmpty());
     QVERIFY(oben.bottom() < 299 && oben.bottom() > 290);
     QVERIFY(unten.top() > 301 && unten.top() < 312);
-    QVERIFY2(std::abs(oben.center().x() - mitte) <= 2, qPrintable(QString::number(oben.center().x())));
-    QVERIFY2(std::abs(unten.center().x() - mitte) <= 2, qPrintable(QString::number(unten.center().x())));
+    QVERIFY2(std::abs(oben.center().x() - mitte) <= 2,
+             qPrintable(QString::number(oben.center().x())));
+    QVERIFY2(std::abs(unten.center().x() - mitte) <= 2,
+             qPrintable(QString::number(unten.center().x())));
 }
 
 void TstSchrift::gemischteZahlUndEinheit() {
     QImage bild = Leinwand(1000, 600);
     QPainter canvas(&bild);
     const QColor farbe(0, 120, 0);
-    const float gemischt = SysMixed(canvas, QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), 0, 0, 20, farbe);
-    QCOMPARE(gemischt, SysMixedWidth(canvas, QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), 20));
-    const float mitEinheit = SysFractionUnit(canvas, QStringLiteral("1"), QStringLiteral("2"), 0, -10, 20, farbe, QStringLiteral("h"));
-    QCOMPARE(mitEinheit, SysFractionUnitWidth(canvas, QStringLiteral("1"), QStringLiteral("2"), 20, QStringLiteral("h")));
+    const float gemischt = SysMixed(canvas, QStringLiteral("2"), QStringLiteral("3"),
+                                    QStringLiteral("4"), 0, 0, 20, farbe);
+    QCOMPARE(gemischt, SysMixedWidth(canvas, QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4"), 20));
+    const float mitEinheit = SysFractionUnit(canvas, QStringLiteral("1"), QStringLiteral("2"), 0,
+                                             -10, 20, farbe, QStringLiteral("h"));
+    QCOMPARE(mitEinheit, SysFractionUnitWidth(canvas, QStringLiteral("1"), QStringLiteral("2"), 20,
+                                              QStringLiteral("h")));
     canvas.end();
 
     // The whole number in black left of the fraction, the fraction in the colour after it.
@@ -480,6 +517,7 @@ void TstSchrift::gemischteZahlUndEinheit() {
     QVERIFY(std::abs(einheit.center().y() - 400) <= 8);
 }
 
+// clang-format off
 void TstSchrift::seltsameTexte_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("leer") << QString();
@@ -489,6 +527,7 @@ void TstSchrift::seltsameTexte_data() {
     QTest::newRow("Emoji") << QStringLiteral("@\U0001F600^\U0001F600");
     QTest::newRow("sehr lang") << QString(5000, u'W') + QStringLiteral("^2");
 }
+// clang-format on
 
 // Whatever the text and the size, every routine measures and draws without harm, on an
 // active canvas, on one that is not, and without the coordinate object.

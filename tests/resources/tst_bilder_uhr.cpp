@@ -32,12 +32,15 @@ void TstBilderUhr::dekodiert() {
 
 // A picture added to the group without a row above would go unchecked.
 void TstBilderUhr::alleGeprueft() {
-    QCOMPARE(BilderDerGruppe(QStringLiteral("uhr")), QStringList{QStringLiteral(":/bilder/uhr/holz.png")});
+    QCOMPARE(BilderDerGruppe(QStringLiteral("uhr")),
+             QStringList{QStringLiteral(":/bilder/uhr/holz.png")});
 }
 
 namespace {
 
-double Helligkeit(const QColor& c) { return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue(); }
+double Helligkeit(const QColor& c) {
+    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+}
 
 } // namespace
 
@@ -84,8 +87,10 @@ void TstBilderUhr::holzKachelt() {
         return s;
     };
     double innenSpalten = 0, innenZeilen = 0;
-    for (int x = 1; x < w; ++x) innenSpalten = std::max(innenSpalten, spalten(x - 1, x));
-    for (int y = 1; y < h; ++y) innenZeilen = std::max(innenZeilen, zeilen(y - 1, y));
+    for (int x = 1; x < w; ++x)
+        innenSpalten = std::max(innenSpalten, spalten(x - 1, x));
+    for (int y = 1; y < h; ++y)
+        innenZeilen = std::max(innenZeilen, zeilen(y - 1, y));
     QVERIFY2(spalten(w - 1, 0) <= innenSpalten, "seam between the right and the left edge");
     QVERIFY2(zeilen(h - 1, 0) <= innenZeilen, "seam between the bottom and the top edge");
 }

@@ -43,9 +43,15 @@ Attrappen& Attrappen::Aktuell() {
     return *aktuell;
 }
 
-void Attrappen::SetzeZeit(const QDateTime& zeit) { m_zeit = zeit; }
-void Attrappen::EchteZeit() { m_zeit = QDateTime(); }
-void Attrappen::SetzeBildschirm(QSize groesse) { m_bildschirm = groesse; }
+void Attrappen::SetzeZeit(const QDateTime& zeit) {
+    m_zeit = zeit;
+}
+void Attrappen::EchteZeit() {
+    m_zeit = QDateTime();
+}
+void Attrappen::SetzeBildschirm(QSize groesse) {
+    m_bildschirm = groesse;
+}
 
 void Attrappen::Zuruecksetzen() {
     meldungen.clear();

@@ -34,8 +34,10 @@ Lauf Strich(const QImage& bild, int x, int y, Qt::Orientation richtung,
     const int mitte = richtung == Qt::Vertical ? y : x;
     if (!gilt(mitte)) return {};
     Lauf lauf{mitte, mitte};
-    while (gilt(lauf.von - 1)) --lauf.von;
-    while (gilt(lauf.bis + 1)) ++lauf.bis;
+    while (gilt(lauf.von - 1))
+        --lauf.von;
+    while (gilt(lauf.bis + 1))
+        ++lauf.bis;
     return lauf;
 }
 
@@ -188,7 +190,8 @@ QString BildFehler(const QString& pfad, QSize groesse) {
 QStringList BilderDerGruppe(const QString& gruppe) {
     QStringList dateien;
     QDirIterator it(QLatin1String(":/bilder/") + gruppe, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) dateien << it.next();
+    while (it.hasNext())
+        dateien << it.next();
     dateien.sort();
     return dateien;
 }

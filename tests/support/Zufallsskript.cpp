@@ -2,9 +2,13 @@
 
 namespace kalmiro::test {
 
-ZufallsSkript::ZufallsSkript(std::uint32_t saat) : m_motor(saat) { SetzeZufallsQuelle(this); }
+ZufallsSkript::ZufallsSkript(std::uint32_t saat) : m_motor(saat) {
+    SetzeZufallsQuelle(this);
+}
 
-ZufallsSkript::~ZufallsSkript() { SetzeZufallsQuelle(nullptr); }
+ZufallsSkript::~ZufallsSkript() {
+    SetzeZufallsQuelle(nullptr);
+}
 
 void ZufallsSkript::Werte(std::initializer_list<int> werte) {
     m_werte.insert(m_werte.end(), werte.begin(), werte.end());

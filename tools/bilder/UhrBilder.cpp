@@ -27,7 +27,8 @@ double Rauschen(int x, int y) {
 // Fibres: noise drawn out along the grain, so it reads as fine streaks, not as grit.
 double Fasern(int x, int y) {
     double summe = 0;
-    for (int dx = -9; dx <= 9; ++dx) summe += Rauschen(x + dx, y);
+    for (int dx = -9; dx <= 9; ++dx)
+        summe += Rauschen(x + dx, y);
     // Averaging narrows the spread; stretch it back to about 0..1.
     return 0.5 + (summe / 19.0 - 0.5) * 3.0;
 }
@@ -55,7 +56,8 @@ QImage Holz() {
             const double dx = Abstand(x, astX), dy = Abstand(y, astY);
             const double ast = std::exp(-(0.35 * dx * dx + dy * dy) / 70.0);
             // Rings across the board: five per tile, swaying gently along it.
-            const double ring = 5 * v + 0.18 * std::sin(zweiPi * (u + 0.25 * std::sin(zweiPi * v))) +
+            const double ring = 5 * v +
+                                0.18 * std::sin(zweiPi * (u + 0.25 * std::sin(zweiPi * v))) +
                                 0.08 * std::sin(zweiPi * (2 * u + v)) +
                                 0.06 * std::sin(zweiPi * (3 * v - u)) + 0.75 * ast;
             const double t = ring - std::floor(ring);
@@ -76,4 +78,6 @@ QImage Holz() {
 
 } // namespace
 
-void UhrBilder(Bildliste& liste) { liste.push_back({QStringLiteral("uhr"), QStringLiteral("holz.png"), Holz}); }
+void UhrBilder(Bildliste& liste) {
+    liste.push_back({QStringLiteral("uhr"), QStringLiteral("holz.png"), Holz});
+}

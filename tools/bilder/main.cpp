@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     }
     const QString ziel = QString::fromLocal8Bit(argv[1]);
     QStringList gewuenscht;
-    for (int i = 2; i < argc; ++i) gewuenscht << QString::fromLocal8Bit(argv[i]);
+    for (int i = 2; i < argc; ++i)
+        gewuenscht << QString::fromLocal8Bit(argv[i]);
 
     Bildliste liste;
     UhrBilder(liste);
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
         if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return 1;
         QTextStream aus(&qrc);
         aus << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/bilder\">\n";
-        for (const QString& d : dateien) aus << "    <file>" << d << "</file>\n";
+        for (const QString& d : dateien)
+            aus << "    <file>" << d << "</file>\n";
         aus << "</qresource>\n</RCC>\n";
     }
     return 0;

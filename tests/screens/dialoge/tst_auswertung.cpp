@@ -79,6 +79,7 @@ void TstAuswertung::aufbau() {
     QVERIFY(f.knopf()->isHidden());
 }
 
+// clang-format off
 void TstAuswertung::serie_data() {
     QTest::addColumn<float>("punkte");
     QTest::addColumn<int>("versuche");
@@ -105,6 +106,7 @@ void TstAuswertung::serie_data() {
     QTest::newRow("keine Versuche") << 0.0f << 0 << 0 << "0,000 %" << "100,000 %" << "0,0 / 0"
                                     << "0,0 / 0" << "Du musst noch sehr viel üben!";
 }
+// clang-format on
 
 void TstAuswertung::serie() {
     QFETCH(float, punkte);
@@ -185,6 +187,7 @@ void TstAuswertung::nurUeberDenKnopfZuSchliessen() {
     QVERIFY(!f.w.isVisible());
 }
 
+// clang-format off
 void TstAuswertung::prozent_data() {
     QTest::addColumn<float>("punkte");
     QTest::addColumn<int>("versuche");
@@ -200,6 +203,7 @@ void TstAuswertung::prozent_data() {
     QTest::newRow("mehr Punkte als Versuche") << 9.0f << 4 << 100;
     QTest::newRow("negative Punkte") << -2.0f << 4 << 0;
 }
+// clang-format on
 
 void TstAuswertung::prozent() {
     QFETCH(float, punkte);
@@ -207,6 +211,7 @@ void TstAuswertung::prozent() {
     QTEST(ProzentRichtig(punkte, versuche), "prozent");
 }
 
+// clang-format off
 void TstAuswertung::notensaetze_data() {
     QTest::addColumn<int>("unten");
     QTest::addColumn<QString>("satzUnten");
@@ -227,6 +232,7 @@ void TstAuswertung::notensaetze_data() {
     QTest::newRow("99 | 100") << 99 << "Du bist schon fast perfekt! Du gehörst schon zu den Profis."
                               << "Sehr gut! Du bist ein Zeitprofi.";
 }
+// clang-format on
 
 void TstAuswertung::notensaetze() {
     QFETCH(int, unten);

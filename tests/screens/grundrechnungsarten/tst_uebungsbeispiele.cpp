@@ -34,14 +34,28 @@ const QString Unmoeglich = QStringLiteral("99h1min1s");
 const char* Namen[] = {"add", "sub", "mult", "div"};
 
 // World to client pixels of the screen's mapping.
-int X(float x) { return qRound(500 + 20 * x); }
-int Y(float y) { return qRound(300 - 20 * y); }
-float BlockX(int pos) { return std::array{-24.0f, -7.0f, 10.0f}[static_cast<std::size_t>((pos - 1) % 3)]; }
-float BlockY(int pos) { return pos <= 3 ? 7.0f : -6.0f; }
+int X(float x) {
+    return qRound(500 + 20 * x);
+}
+int Y(float y) {
+    return qRound(300 - 20 * y);
+}
+float BlockX(int pos) {
+    return std::array{-24.0f, -7.0f, 10.0f}[static_cast<std::size_t>((pos - 1) % 3)];
+}
+float BlockY(int pos) {
+    return pos <= 3 ? 7.0f : -6.0f;
+}
 
-bool Navy(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() > 90 && c.blue() < 170; }
-bool Schwarz(const QColor& c) { return c.red() < 70 && c.green() < 70 && c.blue() < 70; }
-bool Rot(const QColor& c) { return c.red() > 190 && c.green() < 70 && c.blue() < 70; }
+bool Navy(const QColor& c) {
+    return c.red() < 60 && c.green() < 60 && c.blue() > 90 && c.blue() < 170;
+}
+bool Schwarz(const QColor& c) {
+    return c.red() < 70 && c.green() < 70 && c.blue() < 70;
+}
+bool Rot(const QColor& c) {
+    return c.red() > 190 && c.green() < 70 && c.blue() < 70;
+}
 const auto Braun = test::Etwa(QColor(153, 102, 51), 29);
 
 // The screen with the windows it opens, shown as the main window would show it.
@@ -73,7 +87,9 @@ struct Uebung {
     QString text(const char* name) { return w->findChild<QLabel*>(QLatin1String(name))->text(); }
     QString anzeige() { return text("lblAnzeige"); }
     QColor anzeigeFarbe() {
-        return w->findChild<QLabel*>(QStringLiteral("lblAnzeige"))->palette().color(QPalette::WindowText);
+        return w->findChild<QLabel*>(QStringLiteral("lblAnzeige"))
+            ->palette()
+            .color(QPalette::WindowText);
     }
     QPushButton* knopf(const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
     QString erwartet(int pos) { return w->Aufgabe(pos).Erwartet; }
@@ -88,7 +104,8 @@ struct Uebung {
         QTest::keyClick(f, Qt::Key_Return);
     }
     void AllesRichtig() {
-        for (int pos = 1; pos <= 6; ++pos) Antworte(pos, erwartet(pos));
+        for (int pos = 1; pos <= 6; ++pos)
+            Antworte(pos, erwartet(pos));
     }
     void Klick(const char* name) { QTest::mouseClick(knopf(name), Qt::LeftButton); }
 
@@ -103,7 +120,8 @@ QRect Tinte(const QImage& bild, const std::function<bool(const QColor&)>& art, i
 
 void AlleArten() {
     QTest::addColumn<int>("art");
-    for (int art = 1; art <= 4; ++art) QTest::newRow(Namen[art - 1]) << art;
+    for (int art = 1; art <= 4; ++art)
+        QTest::newRow(Namen[art - 1]) << art;
 }
 
 } // namespace
@@ -136,28 +154,31 @@ private Q_SLOTS:
     void scharfBeiDoppelterAufloesung();
 };
 
-void TstUebungsbeispiele::init() { test::Attrappen::Aktuell().Zuruecksetzen(); }
+void TstUebungsbeispiele::init() {
+    test::Attrappen::Aktuell().Zuruecksetzen();
+}
 
 void TstUebungsbeispiele::aufbau() {
     QFETCH(int, art);
     Uebung u(art);
-    static const char* titel[] = {"Übungsbeispiele zur Addition von Zeiten",
-                                  "Übungsbeispiele zur Subtraktion von Zeiten",
-                                  "Übungsbeispiele zur Multiplikation von Zeiten",
-                                  "Übungsbeispiele zur Division von Zeiten"};
+    static const char* titel[] = {
+        "Übungsbeispiele zur Addition von Zeiten", "Übungsbeispiele zur Subtraktion von Zeiten",
+        "Übungsbeispiele zur Multiplikation von Zeiten", "Übungsbeispiele zur Division von Zeiten"};
     QCOMPARE(u.w->windowTitle(), QStringLiteral("Grundrechenarten"));
     QCOMPARE(u.w->ClientGroesse(), QSize(1016, 722));
     QCOMPARE(u.text("pnlAnzeige"), QString::fromUtf8(titel[art - 1]));
-    QCOMPARE(u.w->findChild<QAction*>(QStringLiteral("menSchliessen"))->text(), QStringLiteral("Schließen"));
+    QCOMPARE(u.w->findChild<QAction*>(QStringLiteral("menSchliessen"))->text(),
+             QStringLiteral("Schließen"));
     QCOMPARE(u.w->findChild<QAction*>(QStringLiteral("menMaxanzahl"))->text(),
              QStringLiteral("Anzahl der Durchgänge"));
     const std::pair<const char*, QRect> teile[] = {
-        {"pnlAnzeige", {8, 5, 1001, 41}},     {"lblAnzeige", {8, 48, 1000, 73}},
-        {"grpDurchgang", {7, 648, 218, 64}},  {"grpVersuche", {240, 648, 153, 64}},
-        {"grpPunkte", {408, 648, 153, 64}},   {"btnWeiter", {808, 670, 200, 40}},
+        {"pnlAnzeige", {8, 5, 1001, 41}},       {"lblAnzeige", {8, 48, 1000, 73}},
+        {"grpDurchgang", {7, 648, 218, 64}},    {"grpVersuche", {240, 648, 153, 64}},
+        {"grpPunkte", {408, 648, 153, 64}},     {"btnWeiter", {808, 670, 200, 40}},
         {"btnAuswertung", {808, 670, 200, 40}},
     };
-    for (const auto& [name, ort] : teile) QCOMPARE(u.w->findChild<QWidget*>(QLatin1String(name))->geometry(), ort);
+    for (const auto& [name, ort] : teile)
+        QCOMPARE(u.w->findChild<QWidget*>(QLatin1String(name))->geometry(), ort);
     // The fields lie under the result lines of their blocks.
     const QPoint orte[] = {{50, 270}, {390, 270}, {730, 270}, {50, 530}, {390, 530}, {730, 530}};
     for (int pos = 1; pos <= 6; ++pos) {
@@ -238,7 +259,8 @@ void TstUebungsbeispiele::antwortformen() {
     QFETCH(QString, antwort);
     QFETCH(bool, richtig);
     test::ZufallsSkript zufall(3);
-    for (int wert : skript) zufall.Anhaengen(wert);
+    for (int wert : skript)
+        zufall.Anhaengen(wert);
     Uebung u(art);
     QTEST(u.erwartet(1), "erwartet");
     u.Antworte(1, antwort);
@@ -280,10 +302,11 @@ void TstUebungsbeispiele::vierAusgaenge() {
     // Wrong twice; leaving the field again unchanged is the second attempt.
     u.Antworte(3, Unmoeglich);
     QTest::keyClick(u.feld(3), Qt::Key_Return);
-    QCOMPARE(u.anzeige(), QStringLiteral("Deine Eingabe ist leider wieder falsch!\nDas Ergebnis lautet ") +
-                              EinheitenLeerzeichen(u.erwartet(3)) +
-                              QStringLiteral("!\nVergleiche das Ergebnis mit deiner Eingabe und "
-                                             "überlege, warum du den Fehler begangen hast!"));
+    QCOMPARE(u.anzeige(),
+             QStringLiteral("Deine Eingabe ist leider wieder falsch!\nDas Ergebnis lautet ") +
+                 EinheitenLeerzeichen(u.erwartet(3)) +
+                 QStringLiteral("!\nVergleiche das Ergebnis mit deiner Eingabe und "
+                                "überlege, warum du den Fehler begangen hast!"));
     QCOMPARE(u.anzeigeFarbe(), pink);
     QVERIFY(!u.feld(3)->isVisible());
     QCOMPARE(u.text("lblAktVersuche"), QStringLiteral("5"));
@@ -329,7 +352,8 @@ void TstUebungsbeispiele::weiterMitFehlendenEintraegen() {
     QFETCH(int, fehlend);
     QFETCH(int, erstesLeeres);
     Uebung u(ArtDivision);
-    for (int pos : beantwortet) u.Antworte(pos, u.erwartet(pos));
+    for (int pos : beantwortet)
+        u.Antworte(pos, u.erwartet(pos));
     u.Klick("btnWeiter");
     QCOMPARE(test::Attrappen::Aktuell().meldungen,
              QStringList{QStringLiteral("Es fehlen noch %1 Einträge!").arg(fehlend)});
@@ -346,7 +370,8 @@ void TstUebungsbeispiele::ganzeSerie() {
     // Round 1: five right at once, one right at the second attempt.
     u.Antworte(1, Unmoeglich);
     u.Antworte(1, u.erwartet(1));
-    for (int pos = 2; pos <= 6; ++pos) u.Antworte(pos, u.erwartet(pos));
+    for (int pos = 2; pos <= 6; ++pos)
+        u.Antworte(pos, u.erwartet(pos));
     QCOMPARE(u.text("lblAktPunkte"), QStringLiteral("5,5"));
     QCOMPARE(u.text("lblAktVersuche"), QStringLiteral("7"));
     QVERIFY(u.knopf("btnWeiter")->isVisible());
@@ -367,7 +392,8 @@ void TstUebungsbeispiele::ganzeSerie() {
     test::Tour(test::Aufnahme(*u.w), QStringLiteral("uebung_%1_runde2").arg(name));
 
     // Round 2: the last task pending does not end the series yet.
-    for (int pos = 1; pos <= 5; ++pos) u.Antworte(pos, u.erwartet(pos));
+    for (int pos = 1; pos <= 5; ++pos)
+        u.Antworte(pos, u.erwartet(pos));
     u.Antworte(6, Unmoeglich);
     QVERIFY(u.knopf("btnWeiter")->isVisible());
     QVERIFY(!u.knopf("btnAuswertung")->isVisible());
@@ -447,9 +473,11 @@ void TstUebungsbeispiele::grenzeImDialogGeaendert() {
     u.Antworte(2, QString()); // pending and emptied
     // "Weiter" in the last round asks for the missing and the pending answers.
     u.Klick("btnWeiter");
-    QCOMPARE(test::Attrappen::Aktuell().meldungen.last(), QStringLiteral("Es fehlen noch 5 Einträge!"));
+    QCOMPARE(test::Attrappen::Aktuell().meldungen.last(),
+             QStringLiteral("Es fehlen noch 5 Einträge!"));
     QCOMPARE(Durchgang, 3);
-    for (int pos = 2; pos <= 6; ++pos) u.Antworte(pos, u.erwartet(pos));
+    for (int pos = 2; pos <= 6; ++pos)
+        u.Antworte(pos, u.erwartet(pos));
     QVERIFY(u.knopf("btnAuswertung")->isVisible());
 }
 
@@ -481,17 +509,23 @@ void TstUebungsbeispiele::zeichnung() {
         // The first operand ends at its seconds column; its row depends on the operation.
         const float y1 = art <= 2 ? cy - 2 : cy - 3.5f;
         const QRect erster = Tinte(bild, Schwarz, X(cx + 4) - 5, Y(y1), X(cx + 11) + 3, Y(y1) + 20);
-        QVERIFY2(std::abs(erster.right() - X(cx + 11)) <= 2, qPrintable(QString::number(erster.right())));
+        QVERIFY2(std::abs(erster.right() - X(cx + 11)) <= 2,
+                 qPrintable(QString::number(erster.right())));
         // The result line, 3 pixels wide.
         QVERIFY(Schwarz(bild.pixelColor(X(cx + 6.5f), Y(cy - 5))));
         QVERIFY(!Schwarz(bild.pixelColor(X(cx + 6.5f), Y(cy - 5) + 3)));
         const int zeile = Y(cy - 3.5f);
         switch (art) {
-        case 1: QVERIFY(!Tinte(bild, Schwarz, X(cx + 1) - 14, zeile, X(cx + 1), zeile + 20).isEmpty()); break;
-        case 2: QVERIFY(Schwarz(bild.pixelColor(X(cx + 0.75f), Y(cy - 4.2f)))); break;
+        case 1:
+            QVERIFY(!Tinte(bild, Schwarz, X(cx + 1) - 14, zeile, X(cx + 1), zeile + 20).isEmpty());
+            break;
+        case 2:
+            QVERIFY(Schwarz(bild.pixelColor(X(cx + 0.75f), Y(cy - 4.2f))));
+            break;
         default: {
             // The sign ends at cx + 11.7, right of the seconds.
-            const QRect zeichen = Tinte(bild, Schwarz, X(cx + 11) + 3, zeile, X(cx + 11.7f) + 1, zeile + 20);
+            const QRect zeichen =
+                Tinte(bild, Schwarz, X(cx + 11) + 3, zeile, X(cx + 11.7f) + 1, zeile + 20);
             QVERIFY(!zeichen.isEmpty());
             // Its ink lies within its advance of 7 pixels before that point.
             QVERIFY(zeichen.right() <= X(cx + 11.7f) && zeichen.left() >= X(cx + 11.7f) - 7);
@@ -529,7 +563,8 @@ void TstUebungsbeispiele::tageImErgebnis() {
     QFETCH(int, art);
     QFETCH(QList<int>, skript);
     test::ZufallsSkript zufall(8);
-    for (int wert : skript) zufall.Anhaengen(wert);
+    for (int wert : skript)
+        zufall.Anhaengen(wert);
     Uebung u(art);
     QVERIFY(u.w->Aufgabe(1).ErgebnisTage > 0);
     QCOMPARE(u.w->Aufgabe(2).ErgebnisTage, 0);
@@ -537,7 +572,8 @@ void TstUebungsbeispiele::tageImErgebnis() {
     const QImage bild = u.Bild();
     for (int pos = 1; pos <= 6; ++pos) {
         const float cx = BlockX(pos), cy = BlockY(pos);
-        const QRect tage = Tinte(bild, Navy, X(cx) - 12, Y(cy - 5.2f), X(cx + 1.5f), Y(cy - 5.2f) + 22);
+        const QRect tage =
+            Tinte(bild, Navy, X(cx) - 12, Y(cy - 5.2f), X(cx + 1.5f), Y(cy - 5.2f) + 22);
         QCOMPARE(!tage.isEmpty(), u.w->Aufgabe(pos).ErgebnisTage != 0);
     }
     test::Tour(test::Aufnahme(*u.w), QStringLiteral("uebung_%1_tage").arg(Namen[art - 1]));
@@ -609,8 +645,9 @@ void TstUebungsbeispiele::serieNurMitTastatur() {
         for (int pos = 2; pos <= 6; ++pos) {
             test::Antworte(u.erwartet(pos));
             if (runde == 1 && pos == 3)
-                test::Tour(test::Aufnahme(*u.w),
-                           QStringLiteral("uebung_%1_tastatur").arg(QString::fromLatin1(Namen[art - 1])));
+                test::Tour(
+                    test::Aufnahme(*u.w),
+                    QStringLiteral("uebung_%1_tastatur").arg(QString::fromLatin1(Namen[art - 1])));
         }
         QPushButton* knopf = u.knopf(runde == 1 ? "btnWeiter" : "btnAuswertung");
         for (int i = 0; i < 10 && QApplication::focusWidget() != knopf; ++i)
