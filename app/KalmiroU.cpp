@@ -37,7 +37,7 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
     m_holz = QImage(QStringLiteral(":/bilder/uhr/holz.png"));
     ui->img->setPixmap(QPixmap::fromImage(m_holz));
     ui->pntUhr->OnPaint = [this](QPainter& canvas) { pntUhrPaint(canvas); };
-    Beschreibe(
+    Beschreiben(
         ui->pntUhr, [] { return QStringLiteral("Uhr"); },
         [] { return QStringLiteral("Die Uhr zeigt ") + UhrzeitText(Jetzt().time()) + u'.'; });
 
@@ -57,7 +57,7 @@ TfrmKalmiro::TfrmKalmiro(const Fensterverbund& fenster, QWidget* parent)
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &QTimer::timeout, this, &TfrmKalmiro::Timer1Timer);
-    m_timer1->Starte();
+    m_timer1->Starten();
 }
 
 TfrmKalmiro::~TfrmKalmiro() = default;

@@ -60,7 +60,7 @@ std::array<TForm*, 12> Programm::AlleFenster() const {
             f.frmZugverkehr, f.frmMaxanzahl, f.frmZeitzonen,  f.frmZonenauswahl};
 }
 
-void Programm::Starte() {
+void Programm::Starten() {
     TfrmKalmiro& haupt = Hauptfenster();
     haupt.AufBildschirmZentrieren();
     haupt.show();

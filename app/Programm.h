@@ -22,7 +22,7 @@ public:
     // The twelve windows in the order they were created.
     std::array<TForm*, 12> AlleFenster() const;
     // Shows the main window centred on the screen.
-    void Starte();
+    void Starten();
 
 private:
     Fensterverbund m_fenster;

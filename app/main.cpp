@@ -18,6 +18,6 @@ int main(int argc, char* argv[]) {
     kalmiro::AnwendungEinrichten();
 
     kalmiro::Programm programm;
-    programm.Starte();
+    programm.Starten();
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@ using namespace kalmiro;
 // One full paint of the main window's client area (gradient, titles, clock).
 static void BM_Hauptfenster_Zeichnen(benchmark::State& state) {
     Programm programm;
-    programm.Starte();
+    programm.Starten();
     MesseZeichnen(state, *programm.Hauptfenster().Client());
 }
 BENCHMARK(BM_Hauptfenster_Zeichnen)->Unit(benchmark::kMillisecond);
@@ -20,7 +20,7 @@ static void BM_Programmstart(benchmark::State& state) {
     QImage bild(1016, 722, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         Programm programm;
-        programm.Starte();
+        programm.Starten();
         programm.Hauptfenster().Client()->render(&bild);
         benchmark::DoNotOptimize(bild.bits());
     }

@@ -23,14 +23,14 @@ void BisVorSchritt(TfrmMuster& w, int bis) {
 // One full paint of the worked examples at the last step of addition example 4: the
 // operands, sums, result row with its day and "=".
 static void BM_Muster_Zeichnen(benchmark::State& state) {
-    SetzeWarte([](int) {});
+    WarteSetzen([](int) {});
     MusterArt = ArtAddition;
     Fensterverbund verbund;
     TfrmMuster w(verbund);
     w.show();
     BisVorSchritt(w, 6);
     MesseZeichnen(state, *w.Client());
-    SetzeWarte({});
+    WarteSetzen({});
 }
 BENCHMARK(BM_Muster_Zeichnen)->Unit(benchmark::kMillisecond);
 
@@ -38,7 +38,7 @@ BENCHMARK(BM_Muster_Zeichnen)->Unit(benchmark::kMillisecond);
 // more paints (label shown, gone, result), each a synchronous repaint of the client. The
 // time per frame is the iteration time / 61 (items = paints).
 static void BM_Muster_Wanderung(benchmark::State& state) {
-    SetzeWarte([](int) {});
+    WarteSetzen([](int) {});
     MusterArt = ArtAddition;
     Fensterverbund verbund;
     TfrmMuster w(verbund);
@@ -55,6 +55,6 @@ static void BM_Muster_Wanderung(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * 61);
-    SetzeWarte({});
+    WarteSetzen({});
 }
 BENCHMARK(BM_Muster_Wanderung)->Unit(benchmark::kMillisecond);

@@ -24,7 +24,7 @@ BENCHMARK(BM_Uebung_Zeichnen)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 // The evaluation's whole animation at 100 % (101 frames) with the waits taken out: the
 // time per frame is the iteration time / 101 (items = frames).
 static void BM_Auswertung_Animation(benchmark::State& state) {
-    SetzeWarte([](int) {});
+    WarteSetzen([](int) {});
     GesamtPunkte = 16;
     GesamtVersuche = 16;
     Fensterverbund verbund;
@@ -39,7 +39,7 @@ static void BM_Auswertung_Animation(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * 101);
-    SetzeWarte({});
+    WarteSetzen({});
 }
 BENCHMARK(BM_Auswertung_Animation)->Unit(benchmark::kMillisecond);
 

@@ -42,11 +42,11 @@ struct Beispiel6 {
 // One full paint of the busiest drawing: example 6 at its last step, with the time line,
 // both time marks, the travel-time arrow and both ways worked out in rows.
 static void BM_Zeitpunkt_Zeichnen(benchmark::State& state) {
-    SetzeWarte([](int) {});
+    WarteSetzen([](int) {});
     Beispiel6 b;
     b.BisSchritt(8);
     MesseZeichnen(state, b.pnt());
-    SetzeWarte({});
+    WarteSetzen({});
 }
 BENCHMARK(BM_Zeitpunkt_Zeichnen)->Unit(benchmark::kMillisecond);
 
@@ -55,12 +55,12 @@ BENCHMARK(BM_Zeitpunkt_Zeichnen)->Unit(benchmark::kMillisecond);
 static void BM_Zeitpunkt_Wanderbild(benchmark::State& state) {
     Beispiel6 b;
     int warten = 0;
-    SetzeWarte([&](int) {
+    WarteSetzen([&](int) {
         if (++warten != 35) return;
         for (auto _ : state)
             b.pnt().repaint();
     });
     b.BisSchritt(7);
-    SetzeWarte({});
+    WarteSetzen({});
 }
 BENCHMARK(BM_Zeitpunkt_Wanderbild)->Unit(benchmark::kMillisecond);

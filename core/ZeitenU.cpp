@@ -216,7 +216,7 @@ void BruchAlsLoesung(Umwandlungsaufgabe& a, int r1) {
 }
 
 // Clears task i and makes the three draws every task starts with, in this order.
-Umwandlungsaufgabe* Beginne(int i, int& r1, int& r2, int& r3) {
+Umwandlungsaufgabe* Beginnen(int i, int& r1, int& r2, int& r3) {
     if (!GueltigeZeile(i)) return nullptr;
     Umwandlungsaufgabe& a = Umwandlungsaufgaben[static_cast<std::size_t>(i)];
     a = {};
@@ -235,12 +235,12 @@ void AufgabeLoeschen(int i) {
 
 void AufgabeOhneBrueche(int i) {
     int r1 = 0, r2 = 0, r3 = 0;
-    if (Umwandlungsaufgabe* a = Beginne(i, r1, r2, r3)) EinfacheArt(*a, (r1 - 1) / 20, r2, r3);
+    if (Umwandlungsaufgabe* a = Beginnen(i, r1, r2, r3)) EinfacheArt(*a, (r1 - 1) / 20, r2, r3);
 }
 
 void AufgabeMitBruechen(int i) {
     int r1 = 0, r2 = 0, r3 = 0;
-    Umwandlungsaufgabe* a = Beginne(i, r1, r2, r3);
+    Umwandlungsaufgabe* a = Beginnen(i, r1, r2, r3);
     if (!a) return;
     if (r1 <= 40) {
         EinfacheArt(*a, (r1 - 1) / 8, r2, r3);

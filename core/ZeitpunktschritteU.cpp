@@ -130,11 +130,11 @@ private:
         const int minuten = Zeile(basis, y).minuten;
         if (minuten >= abzug) return std::nullopt;
         Zeituebertrag u =
-            Gleite(basis, y, basis, y, Minutenspalte, Zeilenabstand, QStringLiteral("1h"),
-                   QStringLiteral("60min"),
-                   QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
-                   QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."),
-                   {-1, 0}, {0, 60}, pause);
+            Gleiten(basis, y, basis, y, Minutenspalte, Zeilenabstand, QStringLiteral("1h"),
+                    QStringLiteral("60min"),
+                    QStringLiteral("Die 1h wird abgezogen und in 60min verwandelt."),
+                    QStringLiteral("Die 60min werden zu den restlichen Minuten hinzugezählt."),
+                    {-1, 0}, {0, 60}, pause);
         // Two pieces, hence the two blanks before "borgt".
         u.satz = QStringLiteral("Da ") + QString::number(abzug) + QStringLiteral("min nicht von ") +
                  QString::number(minuten) + QStringLiteral("min subtrahiert werden können ") +
@@ -146,11 +146,11 @@ private:
         const int minuten = Zeile(basis, y).minuten;
         if (minuten < 60) return std::nullopt;
         Zeituebertrag u =
-            Gleite(basis, y, basis + Minutenspalte, start, -Minutenspalte, -Zeilenabstand,
-                   QStringLiteral("60min"), QStringLiteral("1h"),
-                   QStringLiteral("Die 60min werden abgezogen und in 1h verwandelt."),
-                   QStringLiteral("Die 1h wird zu den restlichen Stunden hinzugezählt."), {0, -60},
-                   {1, 0}, pause);
+            Gleiten(basis, y, basis + Minutenspalte, start, -Minutenspalte, -Zeilenabstand,
+                    QStringLiteral("60min"), QStringLiteral("1h"),
+                    QStringLiteral("Die 60min werden abgezogen und in 1h verwandelt."),
+                    QStringLiteral("Die 1h wird zu den restlichen Stunden hinzugezählt."), {0, -60},
+                    {1, 0}, pause);
         // "60m" is the program's own wording.
         u.satz = QStringLiteral("Da ") + QString::number(minuten) +
                  QStringLiteral("min größer als 60min ist werden 60m in 1h verwandelt.");
@@ -160,10 +160,10 @@ private:
     // The label sets off at (x, y) as weg, slides dy up or down, across by dx as dazu and
     // back to its height. The row at (basis, zeile) changes by ab (hours, minutes) half
     // way along the first leg and by zu half way along the last.
-    Zeituebertrag Gleite(float basis, float zeile, float x, float y, float dx, float dy,
-                         const QString& weg, const QString& dazu, const QString& umwandeln,
-                         const QString& hinzufuegen, std::pair<int, int> ab, std::pair<int, int> zu,
-                         int pause) {
+    Zeituebertrag Gleiten(float basis, float zeile, float x, float y, float dx, float dy,
+                          const QString& weg, const QString& dazu, const QString& umwandeln,
+                          const QString& hinzufuegen, std::pair<int, int> ab,
+                          std::pair<int, int> zu, int pause) {
         const auto aendern = [&](std::pair<int, int> um) {
             Rechenzeile& z = Zeile(basis, zeile);
             z.stunden += um.first;

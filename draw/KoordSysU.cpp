@@ -8,7 +8,7 @@ namespace kalmiro {
 
 TKSys::TKSys(float xmin, float xmax, float ymin, float ymax, int left, int right, int top,
              int bottom) {
-    BerechneAbbildung(m_a, xmin, xmax, ymin, ymax, left, right, top, bottom);
+    AbbildungBerechnen(m_a, xmin, xmax, ymin, ymax, left, right, top, bottom);
     m_a.backColor = KeineFarbe;
 }
 

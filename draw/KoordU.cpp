@@ -11,8 +11,8 @@ namespace {
 Weltabbildung welt;
 }
 
-void BerechneAbbildung(Weltabbildung& a, float xmin, float xmax, float ymin, float ymax, int left,
-                       int right, int top, int bottom) {
+void AbbildungBerechnen(Weltabbildung& a, float xmin, float xmax, float ymin, float ymax, int left,
+                        int right, int top, int bottom) {
     a.xmin = xmin;
     a.xmax = xmax;
     a.ymin = ymin;
@@ -38,13 +38,13 @@ const Weltabbildung& Abbildung() {
 
 void InitWorld(float xmin, float xmax, float ymin, float ymax, int left, int right, int top,
                int bottom) {
-    BerechneAbbildung(welt, xmin, xmax, ymin, ymax, left, right, top, bottom);
+    AbbildungBerechnen(welt, xmin, xmax, ymin, ymax, left, right, top, bottom);
     welt.backColor = KeineFarbe;
 }
 
 void SetWorld(float xmin, float xmax, float ymin, float ymax, int left, int right, int top,
               int bottom) {
-    BerechneAbbildung(welt, xmin, xmax, ymin, ymax, left, right, top, bottom);
+    AbbildungBerechnen(welt, xmin, xmax, ymin, ymax, left, right, top, bottom);
 }
 
 void SetBackColor(Farbe farbe) {

@@ -17,8 +17,8 @@ struct Weltabbildung {
 };
 
 // Fills the scale and offsets of a mapping from its world and pixel rectangles.
-void BerechneAbbildung(Weltabbildung& a, float xmin, float xmax, float ymin, float ymax, int left,
-                       int right, int top, int bottom);
+void AbbildungBerechnen(Weltabbildung& a, float xmin, float xmax, float ymin, float ymax, int left,
+                        int right, int top, int bottom);
 
 const Weltabbildung& Abbildung();
 

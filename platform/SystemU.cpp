@@ -51,16 +51,16 @@ QSize Bildschirmgroesse() {
     return s ? s->size() : QSize();
 }
 
-void SetzeMeldung(MeldungsFunktion f) {
+void MeldungSetzen(MeldungsFunktion f) {
     meldung = std::move(f);
 }
-void SetzeWarte(WarteFunktion f) {
+void WarteSetzen(WarteFunktion f) {
     warte = std::move(f);
 }
-void SetzeUhr(UhrFunktion f) {
+void UhrSetzen(UhrFunktion f) {
     uhr = std::move(f);
 }
-void SetzeBildschirm(BildschirmFunktion f) {
+void BildschirmSetzen(BildschirmFunktion f) {
     bildschirm = std::move(f);
 }
 

@@ -25,10 +25,10 @@ using UhrFunktion = std::function<QDateTime()>;
 using BildschirmFunktion = std::function<QSize()>;
 
 // An empty function puts the real one back.
-void SetzeMeldung(MeldungsFunktion f);
-void SetzeWarte(WarteFunktion f);
-void SetzeUhr(UhrFunktion f);
-void SetzeBildschirm(BildschirmFunktion f);
+void MeldungSetzen(MeldungsFunktion f);
+void WarteSetzen(WarteFunktion f);
+void UhrSetzen(UhrFunktion f);
+void BildschirmSetzen(BildschirmFunktion f);
 
 // Message texts break lines with '\r'; widgets want '\n'.
 QString Zeilenumbrueche(QString text);

@@ -26,7 +26,7 @@ public:
 
     explicit TEdit(QWidget* parent = nullptr);
 
-    void SetzeFilter(Filter filter) { m_filter = std::move(filter); }
+    void FilterSetzen(Filter filter) { m_filter = std::move(filter); }
 
     // Empties the field for good: unlike QLineEdit::clear(), Undo does not bring the old
     // text back. Hides QLineEdit::clear(), so a screen's clear() is always this one.

@@ -47,7 +47,7 @@ public:
     void Platzieren(const QWidget* haupt, Fensterart art, bool bildschirm1024);
 
     // Paints the client area again later, after the window's state changed: the
-    // screen-reader texts of the entry fields (Beschreibe) follow the new state.
+    // screen-reader texts of the entry fields (Beschreiben) follow the new state.
     void NeuZeichnen();
     // Paints the client area at once: a frame of an animation, which changes no task.
     void SofortZeichnen();

@@ -11,7 +11,7 @@ TGauge::TGauge(QWidget* parent) : QProgressBar(parent) {
     setValue(0);
 }
 
-void TGauge::SetzeFuellfarbe(const QColor& farbe) {
+void TGauge::FuellfarbeSetzen(const QColor& farbe) {
     m_farbe = farbe;
     update();
 }

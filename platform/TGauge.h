@@ -11,7 +11,7 @@ class TGauge : public QProgressBar {
 public:
     explicit TGauge(QWidget* parent = nullptr);
 
-    void SetzeFuellfarbe(const QColor& farbe);
+    void FuellfarbeSetzen(const QColor& farbe);
     QColor Fuellfarbe() const { return m_farbe; }
 
 protected:

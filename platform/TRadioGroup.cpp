@@ -39,14 +39,14 @@ void TRadioGroup::aufbauen() {
         m_gruppe->addButton(k, i);
         m_raster->addWidget(k, zeilen > 0 ? i % zeilen : 0, zeilen > 0 ? i / zeilen : 0);
     }
-    if (alt >= 0 && alt < n) SetzeItemIndex(alt);
+    if (alt >= 0 && alt < n) ItemIndexSetzen(alt);
 }
 
 int TRadioGroup::ItemIndex() const {
     return m_gruppe->checkedId();
 }
 
-void TRadioGroup::SetzeItemIndex(int index) {
+void TRadioGroup::ItemIndexSetzen(int index) {
     if (QAbstractButton* k = m_gruppe->button(index)) {
         k->setChecked(true);
         return;

@@ -14,7 +14,7 @@ class TRadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QStringList items READ items WRITE setItems)
     Q_PROPERTY(int columns READ columns WRITE setColumns)
-    Q_PROPERTY(int itemIndex READ ItemIndex WRITE SetzeItemIndex)
+    Q_PROPERTY(int itemIndex READ ItemIndex WRITE ItemIndexSetzen)
 public:
     explicit TRadioGroup(QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
 
     // -1 when nothing is selected. Setting it from the program emits no Click.
     int ItemIndex() const;
-    void SetzeItemIndex(int index);
+    void ItemIndexSetzen(int index);
 
     // The item's radio button (to name it for a screen reader); none outside the items.
     QAbstractButton* Eintrag(int index) const;

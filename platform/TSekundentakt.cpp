@@ -18,10 +18,10 @@ TSekundentakt::TSekundentakt(QObject* parent) : QTimer(parent) {
     setTimerType(Qt::PreciseTimer);
     setSingleShot(true);
     // Connected first, so a handler that stops the timer at a tick keeps it stopped.
-    connect(this, &QTimer::timeout, this, &TSekundentakt::Starte);
+    connect(this, &QTimer::timeout, this, &TSekundentakt::Starten);
 }
 
-void TSekundentakt::Starte() {
+void TSekundentakt::Starten() {
     start(TickAbstand(Jetzt().time()));
 }
 

@@ -18,7 +18,7 @@ public:
     explicit TSekundentakt(QObject* parent = nullptr);
 
     // Starts ticking (again), the first tick just after the next full second.
-    void Starte();
+    void Starten();
 };
 
 } // namespace kalmiro

@@ -129,7 +129,7 @@ void Einrichten() {
 
 } // namespace
 
-void Beschreibe(QWidget* w, Textquelle name, Textquelle beschreibung) {
+void Beschreiben(QWidget* w, Textquelle name, Textquelle beschreibung) {
     if (!w) return;
     Einrichten();
     QAccessibleInterface* bisher = QAccessible::queryAccessibleInterface(w);
@@ -156,14 +156,14 @@ QString Vorlesbar(QString text) {
     return text.replace(QStringLiteral(" / "), QStringLiteral(" von ")).replace(u'\n', u' ');
 }
 
-void BenenneWert(QLabel* wert, const QString& titel) {
-    Beschreibe(wert,
-               [wert, titel] { return titel + QStringLiteral(": ") + Vorlesbar(wert->text()); });
+void WertBenennen(QLabel* wert, const QString& titel) {
+    Beschreiben(wert,
+                [wert, titel] { return titel + QStringLiteral(": ") + Vorlesbar(wert->text()); });
 }
 
-void BenenneNachGruppe(QLabel* wert) {
+void NachGruppeBenennen(QLabel* wert) {
     auto* gruppe = qobject_cast<QGroupBox*>(wert ? wert->parentWidget() : nullptr);
-    BenenneWert(wert, gruppe ? gruppe->title().trimmed() : QString());
+    WertBenennen(wert, gruppe ? gruppe->title().trimmed() : QString());
 }
 
 void Ansagen(QWidget* quelle, const QString& text) {
@@ -185,7 +185,7 @@ void Ansagen(QWidget* quelle, const QString& text) {
 #endif
 }
 
-void SetzeZugangsbeobachter(Zugangsbeobachter b) {
+void ZugangsbeobachterSetzen(Zugangsbeobachter b) {
     beobachter = std::move(b);
     if (beobachter) FelderSchreiben();
 }

@@ -21,16 +21,16 @@ using Textquelle = std::function<QString()>;
 // interface (typed text, caret), so its texts are written into it by
 // ZugangstexteAktualisieren, which runs when the focus moves and which the windows run
 // when they show or ask to be repainted. An empty source leaves Qt's own text.
-void Beschreibe(QWidget* w, Textquelle name, Textquelle beschreibung = {});
+void Beschreiben(QWidget* w, Textquelle name, Textquelle beschreibung = {});
 // Writes the current texts into the entry fields described below wurzel, while a screen
 // reader (or a test's Zugangsbeobachter) listens; one that starts later finds every
 // field brought up to date then.
 void ZugangstexteAktualisieren(const QWidget* wurzel);
 
 // A label that shows a value named for the ear: "Versuche: 3", "Durchgang: 1 von 2".
-void BenenneWert(QLabel* wert, const QString& titel);
+void WertBenennen(QLabel* wert, const QString& titel);
 // The same with the title of the group box around the label.
-void BenenneNachGruppe(QLabel* wert);
+void NachGruppeBenennen(QLabel* wert);
 // A display text as it is best read out: "1 / 2" becomes "1 von 2".
 QString Vorlesbar(QString text);
 
@@ -41,6 +41,6 @@ void Ansagen(QWidget* quelle, const QString& text);
 // its own update handler, as no screen reader is active). While one watches, the entry
 // fields' texts are kept current as for a screen reader.
 using Zugangsbeobachter = std::function<void(QAccessibleEvent&)>;
-void SetzeZugangsbeobachter(Zugangsbeobachter beobachter);
+void ZugangsbeobachterSetzen(Zugangsbeobachter beobachter);
 
 } // namespace kalmiro

@@ -7,7 +7,7 @@
 
 namespace kalmiro {
 
-QString WaehleBeispiel() {
+QString WahlAufforderung() {
     return QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\r"
                           "Du  kannst dabei das Berechnen von Zeiten Schritt für Schritt lernen!");
 }
@@ -43,7 +43,7 @@ void Schrittleiste::Anfang(int schritte) {
     m_nochmal->hide();
 }
 
-bool Schrittleiste::Beginne(int nummer) {
+bool Schrittleiste::Beginnen(int nummer) {
     if (m_laeuft || nummer != m_schritt + 1 || nummer > m_anzahl) return false;
     // The button pressed lets go of the focus, and the one that comes next takes it once
     // it can be pressed, before the step's sentence is read out, so that a screen reader

@@ -10,7 +10,7 @@ namespace kalmiro {
 class TRadioGroup;
 
 // What the explanation says when an example can be chosen again.
-QString WaehleBeispiel();
+QString WahlAufforderung();
 
 // The panel of a worked-examples window: a button for each step, "Noch einmal" and the
 // choice of the example. It keeps the step reached and lets only the step that comes next
@@ -41,7 +41,7 @@ public:
     // Begins step nummer if it is the one that comes next and none runs (a click that
     // waited while a label slid arrives after its step has ended); says whether it did.
     // Its button lets go of the keyboard focus meanwhile.
-    bool Beginne(int nummer);
+    bool Beginnen(int nummer);
     // The step begun is done: the next button, or "Noch einmal" after the last step, can
     // be pressed, and takes the focus if the button pressed had it.
     void Weiter();

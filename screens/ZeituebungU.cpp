@@ -45,10 +45,10 @@ Farbe Urteilsfarbe(Urteil urteil) {
 TZeituebung::TZeituebung(const Fensterverbund& fenster, int rundenart,
                          const Zeituebungsteile& teile)
     : m_fenster(fenster), m_rundenart(rundenart), m_teile(teile) {
-    m_teile.edtEingabe->SetzeFilter([this](QChar c) { return Zeitzeichen(m_form, c); });
-    BenenneNachGruppe(m_teile.lblDurchgang);
-    BenenneNachGruppe(m_teile.lblAktVersuche);
-    BenenneNachGruppe(m_teile.lblAktPunkte);
+    m_teile.edtEingabe->FilterSetzen([this](QChar c) { return Zeitzeichen(m_form, c); });
+    NachGruppeBenennen(m_teile.lblDurchgang);
+    NachGruppeBenennen(m_teile.lblAktVersuche);
+    NachGruppeBenennen(m_teile.lblAktPunkte);
 }
 
 void TZeituebung::NeueAufgabe(const QString& ergebnis, Zeitform form) {

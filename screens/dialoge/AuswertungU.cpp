@@ -55,17 +55,17 @@ TfrmAuswertung::TfrmAuswertung(const Fensterverbund& fenster, QWidget* parent)
     : TForm(parent), m_fenster(fenster), ui(std::make_unique<Ui::frmAuswertung>()) {
     ui->setupUi(this);
     Einrichten(Rahmen::OhneKnoepfe);
-    ui->gauRichtig->SetzeFuellfarbe(QColor(185, 233, 249));
-    ui->gauFalsch->SetzeFuellfarbe(QColor(255, 145, 145));
+    ui->gauRichtig->FuellfarbeSetzen(QColor(185, 233, 249));
+    ui->gauFalsch->FuellfarbeSetzen(QColor(255, 145, 145));
     connect(ui->btnSchliessen, &QPushButton::clicked, this, &TfrmAuswertung::btnSchliessenClick);
     // Enter presses the button once it is there; nothing else closes the window.
     StandardKnopf(ui->btnSchliessen);
     ui->gauRichtig->setAccessibleName(QStringLiteral("Richtig"));
     ui->gauFalsch->setAccessibleName(QStringLiteral("Falsch"));
-    BenenneWert(ui->lblPRichtig, QStringLiteral("Richtig"));
-    BenenneWert(ui->lblPFalsch, QStringLiteral("Falsch"));
-    BenenneWert(ui->pnlRichtig, QStringLiteral("Richtig"));
-    BenenneWert(ui->pnlFalsch, QStringLiteral("Falsch"));
+    WertBenennen(ui->lblPRichtig, QStringLiteral("Richtig"));
+    WertBenennen(ui->lblPFalsch, QStringLiteral("Falsch"));
+    WertBenennen(ui->pnlRichtig, QStringLiteral("Richtig"));
+    WertBenennen(ui->pnlFalsch, QStringLiteral("Falsch"));
 }
 
 TfrmAuswertung::~TfrmAuswertung() = default;

@@ -109,7 +109,7 @@ TfrmInformation::TfrmInformation(const Fensterverbund& fenster, QWidget* parent)
         connect(a, &QAction::triggered, this, [this, a] { menInfoClick(a); });
     // A reading window: Escape closes it as "Schließen" does.
     EscapeSchliesst();
-    Beschreibe(
+    Beschreiben(
         Client(), [this] { return Seitentitel(InfoSeite); },
         [this] { return Seitentext(Seitenzeilen(InfoSeite)); });
 }

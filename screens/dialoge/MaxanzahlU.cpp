@@ -48,7 +48,7 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
-    ui->edtMaxzahl->SetzeFilter([](QChar c) -> QChar {
+    ui->edtMaxzahl->FilterSetzen([](QChar c) -> QChar {
         if (c == TEdit::Rueck || (c >= u'0' && c <= u'9')) return c;
         return {};
     });
@@ -58,7 +58,7 @@ TfrmMaxanzahl::TfrmMaxanzahl(const Fensterverbund& fenster, QWidget* parent)
     // Escape is "Schließen"; Enter presses the button that has the focus (the field
     // swallows it).
     AbbruchKnopf(ui->BitBtn1);
-    Beschreibe(ui->edtMaxzahl, [this] { return ui->grpMax->title(); });
+    Beschreiben(ui->edtMaxzahl, [this] { return ui->grpMax->title(); });
 }
 
 TfrmMaxanzahl::~TfrmMaxanzahl() = default;

@@ -110,7 +110,7 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
         TEdit* edt = m_edt[static_cast<std::size_t>(i)];
         // Longer entries are cut when they are judged anyway.
         edt->setMaxLength(KurzText40);
-        edt->SetzeFilter([i](QChar c) -> QChar {
+        edt->FilterSetzen([i](QChar c) -> QChar {
             if (c == TEdit::Enter || c == TEdit::Rueck) return c;
             return ZeichenErlaubt(Aufgabe(i), c) ? c : QChar();
         });
@@ -126,14 +126,14 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
     // What a screen reader reads: each field's task, the rows as drawn, the counters.
     for (int i = 1; i <= AnzahlAufgaben; ++i) {
         const auto z = static_cast<std::size_t>(i);
-        Beschreibe(m_edt[z], [i] {
+        Beschreiben(m_edt[z], [i] {
             return QStringLiteral("Aufgabe %1: ").arg(i) + Aufgabentext(Aufgabe(i));
         });
-        Beschreibe(m_gesicht[z], [this, i] { return Bildname(i, 0); });
-        Beschreibe(m_zeichen[z][1], [this, i] { return Bildname(i, 1); });
-        Beschreibe(m_zeichen[z][2], [this, i] { return Bildname(i, 2); });
+        Beschreiben(m_gesicht[z], [this, i] { return Bildname(i, 0); });
+        Beschreiben(m_zeichen[z][1], [this, i] { return Bildname(i, 1); });
+        Beschreiben(m_zeichen[z][2], [this, i] { return Bildname(i, 2); });
     }
-    Beschreibe(
+    Beschreiben(
         Client(), [] { return QStringLiteral("Aufgaben"); },
         [this] {
             QStringList zeilen;
@@ -141,10 +141,10 @@ TfrmEinheiten::TfrmEinheiten(const Fensterverbund& fenster, QWidget* parent)
                 zeilen << Zeilentext(i);
             return zeilen.join(u'\n');
         });
-    BenenneNachGruppe(ui->lblDurchgang);
-    BenenneNachGruppe(ui->lblAktVersuche);
-    BenenneNachGruppe(ui->lblAktPunkte);
-    BenenneWert(ui->pnlZeit, QStringLiteral("Zeitanzeige"));
+    NachGruppeBenennen(ui->lblDurchgang);
+    NachGruppeBenennen(ui->lblAktVersuche);
+    NachGruppeBenennen(ui->lblAktPunkte);
+    WertBenennen(ui->pnlZeit, QStringLiteral("Zeitanzeige"));
 
     connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmEinheiten::btnWeiterClick);
     connect(ui->btnAuswertung, &QPushButton::clicked, this, &TfrmEinheiten::btnAuswertungClick);

@@ -55,7 +55,7 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(const Fensterverbund& fenster, QW
     Einrichten(Rahmen::Einfach, Rgb(240, 240, 240));
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     EscapeSchliesst();
-    Beschreibe(
+    Beschreiben(
         Client(), [] { return QStringLiteral("Umwandlungskette"); }, Vorgelesen);
     MasseSetzen();
 }

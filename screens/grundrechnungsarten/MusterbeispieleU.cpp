@@ -220,7 +220,7 @@ TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
                       ui->grpBeispiele, Schrittleiste::Auswahl::NurAmAnfang);
     for (int i = 1; i <= m_leiste.Knoepfe(); ++i)
         connect(m_leiste.Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
-    ui->grpBeispiele->SetzeItemIndex(0);
+    ui->grpBeispiele->ItemIndexSetzen(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmMuster::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmMuster::btnWiederholungClick);
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
@@ -228,7 +228,7 @@ TfrmMuster::TfrmMuster(const Fensterverbund& fenster, QWidget* parent)
     // What a screen reader reads: the examples by name, the drawn computation row by row.
     for (int n = 1; n <= MusterBeispiele; ++n)
         ui->grpBeispiele->Eintrag(n - 1)->setAccessibleName(QStringLiteral("Beispiel %1").arg(n));
-    Beschreibe(
+    Beschreiben(
         Client(), [this] { return ui->pnlAnzeige->text(); }, [this] { return Vorgelesen(); });
 }
 
@@ -245,7 +245,7 @@ void TfrmMuster::FormActivate() {
     m_art = std::clamp(MusterArt, ArtAddition, ArtDivision);
     InitWorld(-21, 21, -16, 16, 0, 840, 0, 640);
     // A showing closed during a slide starts here afresh, with example 1.
-    ui->grpBeispiele->SetzeItemIndex(0);
+    ui->grpBeispiele->ItemIndexSetzen(0);
     NeueBeispiele();
     ui->grpBeispiele->FokusAufAuswahl();
     static const char* verben[] = {"Addieren", "Subtrahieren", "Multiplizieren", "Dividieren"};
@@ -284,12 +284,12 @@ void TfrmMuster::grpBeispieleClick() {
 }
 
 void TfrmMuster::btnClick(int nummer) {
-    if (!m_leiste.Beginne(nummer)) return;
+    if (!m_leiste.Beginnen(nummer)) return;
     const Musterschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
     m_stand = schritt.stand;
     if (schritt.uebertrag) {
         Erklaerung(schritt.text, schritt.farbe);
-        if (!Gleite(*schritt.uebertrag)) return; // closed meanwhile: the next showing resets
+        if (!Gleiten(*schritt.uebertrag)) return; // closed meanwhile: the next showing resets
         m_stand = schritt.ende;
     }
     m_leiste.Weiter();
@@ -300,7 +300,7 @@ void TfrmMuster::btnClick(int nummer) {
     NeuZeichnen();
 }
 
-bool TfrmMuster::Gleite(const Musteruebertrag& u) {
+bool TfrmMuster::Gleiten(const Musteruebertrag& u) {
     const float zeile = LabelZeile(m_art);
     const float unten = zeile - 1.5f;
     m_label.text = u.abzug;
@@ -325,7 +325,7 @@ bool TfrmMuster::Gleite(const Musteruebertrag& u) {
 void TfrmMuster::btnWiederholungClick() {
     if (!m_leiste.Fertig()) return;
     NeueBeispiele();
-    Erklaerung(WaehleBeispiel(), Textfarbe::Rotbraun);
+    Erklaerung(WahlAufforderung(), Textfarbe::Rotbraun);
 }
 
 void TfrmMuster::Erklaerung(const QString& text, Textfarbe farbe) {

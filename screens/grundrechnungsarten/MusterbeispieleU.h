@@ -43,7 +43,7 @@ private:
     void grpBeispieleClick();
     void btnClick(int nummer);
     void btnWiederholungClick();
-    bool Gleite(const Musteruebertrag& uebertrag);
+    bool Gleiten(const Musteruebertrag& uebertrag);
     void Erklaerung(const QString& text, Textfarbe farbe);
     // The drawing as a screen reader reads it: the title, then the rows from top to
     // bottom, and the sliding label while it is on its way.

@@ -71,7 +71,7 @@ TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
     m_felder = {ui->edtBsp1, ui->edtBsp2, ui->edtBsp3, ui->edtBsp4, ui->edtBsp5, ui->edtBsp6};
     for (int i = 0; i < AufgabenProRunde; ++i) {
         TEdit* feld = m_felder[static_cast<std::size_t>(i)];
-        feld->SetzeFilter(UebungFilter);
+        feld->FilterSetzen(UebungFilter);
         connect(feld, &TEdit::Change, this, &TfrmUebung::edtChange);
         connect(feld, &TEdit::Exit, this, [this, i] { edtExit(i); });
     }
@@ -82,15 +82,15 @@ TfrmUebung::TfrmUebung(const Fensterverbund& fenster, QWidget* parent)
 
     // What a screen reader reads: each field's example, the drawn blocks, the counters.
     for (int i = 0; i < AufgabenProRunde; ++i)
-        Beschreibe(
+        Beschreiben(
             m_felder[static_cast<std::size_t>(i)],
             [i] { return QStringLiteral("Beispiel %1, Ergebnis").arg(i + 1); },
             [this, i] { return Aufgabentext(Art(), m_aufgaben[static_cast<std::size_t>(i)]); });
-    Beschreibe(
+    Beschreiben(
         Client(), [this] { return ui->pnlAnzeige->text(); }, [this] { return Vorgelesen(); });
-    BenenneNachGruppe(ui->lblDurchgang);
-    BenenneNachGruppe(ui->lblAktVersuche);
-    BenenneNachGruppe(ui->lblAktPunkte);
+    NachGruppeBenennen(ui->lblDurchgang);
+    NachGruppeBenennen(ui->lblAktVersuche);
+    NachGruppeBenennen(ui->lblAktPunkte);
 }
 
 TfrmUebung::~TfrmUebung() = default;

@@ -65,7 +65,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     for (int i = 1; i <= m_leiste.Knoepfe(); ++i)
         connect(m_leiste.Knopf(i), &QPushButton::clicked, this, [this, i] { btnClick(i); });
     ui->pnt->OnPaint = [this](QPainter& canvas) { pntPaint(canvas); };
-    ui->grpBeispiele->SetzeItemIndex(0);
+    ui->grpBeispiele->ItemIndexSetzen(0);
     connect(ui->grpBeispiele, &TRadioGroup::Click, this, &TfrmZeitpunkt::grpBeispieleClick);
     connect(ui->btnWiederholung, &QPushButton::clicked, this, &TfrmZeitpunkt::btnWiederholungClick);
     // "menSchlissen" is the program's own wording, the name the menu item goes by.
@@ -75,7 +75,7 @@ TfrmZeitpunkt::TfrmZeitpunkt(const Fensterverbund& fenster, QWidget* parent)
     for (int i = 0; i < ZeitBeispiele; ++i)
         ui->grpBeispiele->Eintrag(i)->setAccessibleName(
             QStringLiteral("Beispiel %1").arg(Itembeispiel[static_cast<std::size_t>(i)]));
-    Beschreibe(
+    Beschreiben(
         ui->pnt,
         [this] {
             return m_begriffe ? QStringLiteral("Zeitpunkte und Zeitdauer")
@@ -98,7 +98,7 @@ void TfrmZeitpunkt::FormActivate() {
     ui->grpBeispiele->setVisible(!m_begriffe);
     ui->grpSchritte->setVisible(!m_begriffe);
     // A showing closed during a slide starts here afresh, with example 1.
-    ui->grpBeispiele->SetzeItemIndex(0);
+    ui->grpBeispiele->ItemIndexSetzen(0);
     m_zeitpunkte = NeueZeitpunkte();
     NeuerAnfang();
     // The arrow keys choose the example, Tab goes on to its first step.
@@ -119,7 +119,7 @@ void TfrmZeitpunkt::BeispielWaehlen() {
 // The chosen example with new times, nothing of it shown yet.
 void TfrmZeitpunkt::NeuerAnfang() {
     BeispielWaehlen();
-    Erklaerung(WaehleBeispiel(), Zeittinte::Rotbraun);
+    Erklaerung(WahlAufforderung(), Zeittinte::Rotbraun);
     ui->pnt->update();
 }
 
@@ -134,17 +134,17 @@ void TfrmZeitpunkt::btnWiederholungClick() {
 }
 
 void TfrmZeitpunkt::btnClick(int nummer) {
-    if (m_begriffe || !m_leiste.Beginne(nummer)) return;
+    if (m_begriffe || !m_leiste.Beginnen(nummer)) return;
     const Zeitschritt schritt = m_schritte[static_cast<std::size_t>(nummer - 1)];
     m_stand = schritt.stand;
-    if (schritt.uebertrag && !Gleite(*schritt.uebertrag, schritt.ende)) return; // closed
+    if (schritt.uebertrag && !Gleiten(*schritt.uebertrag, schritt.ende)) return; // closed
     m_stand = schritt.ende;
     m_leiste.Weiter();
     Erklaerung(schritt.text, schritt.farbe);
     ui->pnt->update();
 }
 
-bool TfrmZeitpunkt::Gleite(const Zeituebertrag& u, const Zeitstand& ende) {
+bool TfrmZeitpunkt::Gleiten(const Zeituebertrag& u, const Zeitstand& ende) {
     Erklaerung(u.satz, Zeittinte::Pink);
     // The label has no text until it sets off, so the first pause shows none.
     m_label = {};

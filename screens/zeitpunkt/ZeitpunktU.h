@@ -45,7 +45,7 @@ private:
     void btnWiederholungClick();
     void BeispielWaehlen(); // new times for the chosen example, its buttons at the start
     void NeuerAnfang();
-    bool Gleite(const Zeituebertrag& uebertrag, const Zeitstand& ende);
+    bool Gleiten(const Zeituebertrag& uebertrag, const Zeitstand& ende);
     void Erklaerung(const QString& text, Zeittinte tinte);
 
     // A piece of an example's time line beside the axis and the travel time, in the order

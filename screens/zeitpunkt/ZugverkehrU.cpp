@@ -79,10 +79,10 @@ TfrmZugverkehr::TfrmZugverkehr(const Fensterverbund& fenster, QWidget* parent)
 
     // What a screen reader reads: the field by the time sought, with the task; the
     // drawing's texts as they stand. Verdicts and counters come with the rounds.
-    Beschreibe(
+    Beschreiben(
         ui->edtEingabe, [this] { return GesuchteZeit(m_aufgabe.Gesucht()); },
         [this] { return Zugaufgabentext(m_aufgabe); });
-    Beschreibe(
+    Beschreiben(
         ui->pnt, [] { return QStringLiteral("Zeitleiste und Zugdaten"); },
         [this] { return Vorgelesen(); });
 }

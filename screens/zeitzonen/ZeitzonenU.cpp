@@ -156,12 +156,12 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
 
     // What a screen reader reads of a flight: the quantity asked and the task for the
     // field, the drawn texts and the judged answer for the map, the aircraft by name.
-    Beschreibe(
+    Beschreiben(
         ui->edtEingabe, [this] { return Flugmodus() ? m_aufgabe.Gesucht : QString(); },
         [this] {
             return Flugmodus() ? Flugtexte(m_aufgabe).join(QStringLiteral(", ")) : QString();
         });
-    Beschreibe(
+    Beschreiben(
         ui->pntUhren,
         [this] {
             return Flugmodus()  ? QStringLiteral("Flugkarte")
@@ -174,10 +174,10 @@ TfrmZeitzonen::TfrmZeitzonen(const Fensterverbund& fenster, QWidget* parent)
                                  : KarteVorgelesen())
                 .join(u'\n');
         });
-    Beschreibe(ui->imgKarte, [] { return QStringLiteral("Weltkarte mit den Zeitzonen"); });
+    Beschreiben(ui->imgKarte, [] { return QStringLiteral("Weltkarte mit den Zeitzonen"); });
     for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        Beschreibe(Flugzeug[static_cast<std::size_t>(n)],
-                   [] { return QStringLiteral("Flugzeug"); });
+        Beschreiben(Flugzeug[static_cast<std::size_t>(n)],
+                    [] { return QStringLiteral("Flugzeug"); });
     connect(ui->menSchliessen, &QAction::triggered, this, [this] { close(); });
     connect(ui->menAuswahl, &QAction::triggered, this, &TfrmZeitzonen::menAuswahlClick);
     connect(ui->menInfo, &QAction::triggered, this, &TfrmZeitzonen::menInfoNrClick);
@@ -244,7 +244,7 @@ void TfrmZeitzonen::FormActivate() {
         QTimer::singleShot(0, this, [this, nummer = m_flugnummer] { Abflug(nummer); });
     } else {
         m_timer2->stop();
-        m_timer1->Starte();
+        m_timer1->Starten();
     }
     NeuZeichnen();
 }

@@ -13,7 +13,7 @@ TfrmZonenauswahl::TfrmZonenauswahl(const Fensterverbund& fenster, QWidget* paren
     ui->setupUi(this);
     Einrichten(Rahmen::Einfach);
     // The first item is chosen until the pupil picks another.
-    ui->grpAuswahl->SetzeItemIndex(0);
+    ui->grpAuswahl->ItemIndexSetzen(0);
     ui->btnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ui->grpAuswahl, &TRadioGroup::Click, this, &TfrmZonenauswahl::grpAuswahlClick);
     connect(ui->btnOk, &QPushButton::clicked, this, &TfrmZonenauswahl::btnOkClick);
@@ -30,7 +30,7 @@ void TfrmZonenauswahl::FormActivate() {
     Platzieren(m_fenster.frmKalmiro, Fensterart::Dialog, Bildschirm1024);
     // The item shown is the one OK hands over, whoever set the choice last.
     if (ZonenEintrag(ZonenAuswahl) < 0) ZonenAuswahl = ZonenCode(0);
-    ui->grpAuswahl->SetzeItemIndex(ZonenEintrag(ZonenAuswahl));
+    ui->grpAuswahl->ItemIndexSetzen(ZonenEintrag(ZonenAuswahl));
     // The arrow keys go on from the item shown.
     ui->grpAuswahl->FokusAufAuswahl();
 }

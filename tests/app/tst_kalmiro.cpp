@@ -56,10 +56,10 @@ private:
 
 void TstKalmiro::init() {
     test::Attrappen::Aktuell().Zuruecksetzen();
-    test::Attrappen::Aktuell().SetzeBildschirm({1280, 1024});
+    test::Attrappen::Aktuell().BildschirmSetzen({1280, 1024});
     m_programm = std::make_unique<Programm>();
     m_haupt = &m_programm->Hauptfenster();
-    m_programm->Starte();
+    m_programm->Starten();
     QVERIFY(QTest::qWaitForWindowExposed(m_haupt));
 }
 
@@ -230,12 +230,12 @@ void TstKalmiro::aktivierungSetztStandards() {
 }
 
 void TstKalmiro::bildschirm1024() {
-    test::Attrappen::Aktuell().SetzeBildschirm({1024, 768});
+    test::Attrappen::Aktuell().BildschirmSetzen({1024, 768});
     m_haupt->hide();
     m_haupt->show();
     QVERIFY(Bildschirm1024);
     QVERIFY(m_haupt->windowState() & Qt::WindowMaximized);
-    test::Attrappen::Aktuell().SetzeBildschirm({1024, 769});
+    test::Attrappen::Aktuell().BildschirmSetzen({1024, 769});
     m_haupt->hide();
     m_haupt->show();
     QVERIFY(!Bildschirm1024);

@@ -28,7 +28,7 @@ void TstTour::jedesFensterOeffnetSich_data() {
 void TstTour::jedesFensterOeffnetSich() {
     QFETCH(QString, menue);
     Programm programm;
-    programm.Starte();
+    programm.Starten();
     TfrmKalmiro& haupt = programm.Hauptfenster();
     QVERIFY(QTest::qWaitForWindowExposed(&haupt));
     test::Tour(test::Aufnahme(haupt), QStringLiteral("00_hauptfenster"));

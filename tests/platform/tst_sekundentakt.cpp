@@ -28,7 +28,7 @@ void TstSekundentakt::zieltNachJedemTickNeu() {
     QVERIFY(!takt.isActive());
     QSignalSpy ticks(&takt, &QTimer::timeout);
     Attrappen::Aktuell().SetzeZeit(Um(0, 990));
-    takt.Starte();
+    takt.Starten();
     QCOMPARE(takt.interval(), 15);
     Attrappen::Aktuell().SetzeZeit(Um(1, 980));
     QVERIFY(ticks.wait(2000));

@@ -32,8 +32,8 @@ struct Fenster {
         l->addWidget(a);
         l->addWidget(b);
         l->addWidget(knopf);
-        a->SetzeFilter(filter);
-        b->SetzeFilter(filter);
+        a->FilterSetzen(filter);
+        b->FilterSetzen(filter);
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -245,7 +245,7 @@ void TstTEdit::rueckgaengigGehtDurchDenFilter() {
     Fenster f;
     QTest::keyClicks(f.a, QStringLiteral("5h"));
     QTest::keyClick(f.a, Qt::Key_Backspace);
-    f.a->SetzeFilter([](QChar c) { return c.isDigit() ? c : QChar(); });
+    f.a->FilterSetzen([](QChar c) { return c.isDigit() ? c : QChar(); });
     QTest::keyClick(f.a, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.a->text(), QStringLiteral("5"));
 }

@@ -69,15 +69,15 @@ void TstTRadioGroup::auswahlDesProgrammsKlicktNicht() {
     g.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     QSignalSpy klicks(&g, &TRadioGroup::Click);
     QCOMPARE(g.ItemIndex(), -1);
-    g.SetzeItemIndex(2);
+    g.ItemIndexSetzen(2);
     QCOMPARE(g.ItemIndex(), 2);
     QVERIFY(Knopf(g, 2)->isChecked());
-    g.SetzeItemIndex(0);
+    g.ItemIndexSetzen(0);
     QCOMPARE(g.ItemIndex(), 0);
     // New items keep a selection that still exists.
     g.setItems({QStringLiteral("x"), QStringLiteral("y")});
     QCOMPARE(g.ItemIndex(), 0);
-    g.SetzeItemIndex(-1);
+    g.ItemIndexSetzen(-1);
     QCOMPARE(g.ItemIndex(), -1);
     QCOMPARE(klicks.count(), 0);
 }
@@ -89,7 +89,7 @@ void TstTRadioGroup::klickDesSchuelers() {
     g.setItems({QStringLiteral("Bsp. 1"), QStringLiteral("Bsp. 2"), QStringLiteral("Bsp. 3"),
                 QStringLiteral("Bsp. 4")});
     g.resize(209, 81);
-    g.SetzeItemIndex(0);
+    g.ItemIndexSetzen(0);
     g.show();
     QVERIFY(QTest::qWaitForWindowExposed(&g));
     QSignalSpy klicks(&g, &TRadioGroup::Click);

@@ -117,8 +117,8 @@ void TstZugang::zugriffsstellen() {
 void TstZugang::beschriebeneTexteSindAktuell() {
     Probefenster f;
     int stand = 1;
-    BenenneWert(f.wert, QStringLiteral("Durchgang"));
-    Beschreibe(
+    WertBenennen(f.wert, QStringLiteral("Durchgang"));
+    Beschreiben(
         f.Client(), [] { return QStringLiteral("Aufgaben"); },
         [&stand] { return QStringLiteral("Stand %1").arg(stand); });
     QCOMPARE(test::Name(f.wert), QStringLiteral("Durchgang: 1 von 3"));
@@ -140,14 +140,14 @@ void TstZugang::beschriebeneTexteSindAktuell() {
 void TstZugang::feldtexteFolgenDemFenster() {
     Probefenster f;
     int aufgabe = 1, gefragt = 0;
-    Beschreibe(
+    Beschreiben(
         f.feld1,
         [&] {
             ++gefragt;
             return QStringLiteral("Aufgabe %1").arg(aufgabe);
         },
         [] { return QStringLiteral("2400 min in h"); });
-    Beschreibe(f.feld2, [&aufgabe] { return QStringLiteral("Aufgabe %1").arg(aufgabe + 1); });
+    Beschreiben(f.feld2, [&aufgabe] { return QStringLiteral("Aufgabe %1").arg(aufgabe + 1); });
     QCOMPARE(test::Name(f.feld1), QStringLiteral("Aufgabe 1"));
     QCOMPARE(test::Beschreibung(f.feld1), QStringLiteral("2400 min in h"));
     QCOMPARE(test::Rolle(f.feld1), QAccessible::EditableText);

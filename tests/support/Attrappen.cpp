@@ -17,24 +17,24 @@ void Vorbereiten() {
 
 Attrappen::Attrappen() {
     aktuell = this;
-    kalmiro::SetzeMeldung([this](const QString& text) {
+    kalmiro::MeldungSetzen([this](const QString& text) {
         meldungen << text;
         if (beiMeldung) beiMeldung(text);
     });
-    kalmiro::SetzeWarte([this](int ms) {
+    kalmiro::WarteSetzen([this](int ms) {
         wartezeiten << ms;
         if (m_zeit.isValid()) m_zeit = m_zeit.addMSecs(ms);
         if (beiWarte) beiWarte(ms);
     });
-    kalmiro::SetzeUhr([this] { return m_zeit.isValid() ? m_zeit : QDateTime::currentDateTime(); });
-    kalmiro::SetzeBildschirm([this] { return m_bildschirm; });
+    kalmiro::UhrSetzen([this] { return m_zeit.isValid() ? m_zeit : QDateTime::currentDateTime(); });
+    kalmiro::BildschirmSetzen([this] { return m_bildschirm; });
 }
 
 Attrappen::~Attrappen() {
-    kalmiro::SetzeMeldung({});
-    kalmiro::SetzeWarte({});
-    kalmiro::SetzeUhr({});
-    kalmiro::SetzeBildschirm({});
+    kalmiro::MeldungSetzen({});
+    kalmiro::WarteSetzen({});
+    kalmiro::UhrSetzen({});
+    kalmiro::BildschirmSetzen({});
     if (aktuell == this) aktuell = nullptr;
 }
 
@@ -49,7 +49,7 @@ void Attrappen::SetzeZeit(const QDateTime& zeit) {
 void Attrappen::EchteZeit() {
     m_zeit = QDateTime();
 }
-void Attrappen::SetzeBildschirm(QSize groesse) {
+void Attrappen::BildschirmSetzen(QSize groesse) {
     m_bildschirm = groesse;
 }
 

@@ -35,7 +35,7 @@ public:
     // A set clock; each wait advances it by the waited time.
     void SetzeZeit(const QDateTime& zeit);
     void EchteZeit();
-    void SetzeBildschirm(QSize groesse);
+    void BildschirmSetzen(QSize groesse);
     void Zuruecksetzen();
 
 private:

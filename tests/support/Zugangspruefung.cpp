@@ -37,7 +37,7 @@ void Pfade(QAccessibleInterface* menue, const QString& vorher, QStringList& pfad
 } // namespace
 
 Zugangsprotokoll::Zugangsprotokoll() {
-    SetzeZugangsbeobachter([this](QAccessibleEvent& e) {
+    ZugangsbeobachterSetzen([this](QAccessibleEvent& e) {
         QAccessibleInterface* i = e.accessibleInterface();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         if (e.type() == QAccessible::Announcement) {
@@ -56,7 +56,7 @@ Zugangsprotokoll::Zugangsprotokoll() {
 }
 
 Zugangsprotokoll::~Zugangsprotokoll() {
-    SetzeZugangsbeobachter({});
+    ZugangsbeobachterSetzen({});
 }
 
 void Zugangsprotokoll::Leeren() {

@@ -392,7 +392,7 @@ void TstMusterbeispiele::neuerAnfang() {
     m.Waehle(4);
     QCOMPARE(m.Leiste(), Leiste(0, 4));
     // The program's own selection is no choice of the pupil's.
-    m.gruppe()->SetzeItemIndex(1);
+    m.gruppe()->ItemIndexSetzen(1);
     QCOMPARE(m.w->GewaehltesBeispiel(), 4);
     m.Schritt(1);
     QCOMPARE(m.Leiste(), QStringLiteral("deddd"));

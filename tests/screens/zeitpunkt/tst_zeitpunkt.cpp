@@ -375,7 +375,7 @@ void TstZeitpunkt::knoepfe() {
         QCOMPARE(z.w->Aufgabenart(), art);
         QCOMPARE(z.Leiste(), Leiste(0, Schrittzahl(art)));
     }
-    z.gruppe()->SetzeItemIndex(1); // the program's own selection is no choice
+    z.gruppe()->ItemIndexSetzen(1); // the program's own selection is no choice
     QCOMPARE(z.w->Aufgabenart(), 1);
     z.zufall.Werte({17, 2, 35, 10}); // example 4 at 20:35 to 5:10 borrows in step 8
     z.Waehle(4);
