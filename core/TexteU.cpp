@@ -42,7 +42,7 @@ int begrenzt(std::int64_t wert) {
 
 } // namespace
 
-int LeseZahl(QStringView text) {
+int ZahlLesen(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
         ++i;
@@ -130,12 +130,12 @@ int ZeitInKleinereEinheit(QStringView eingabe) {
         klein = u"s";
         p = text.indexOf(gross);
     }
-    if (p < 0) return LeseZahl(text);
-    const std::int64_t a = LeseZahl(text.left(p));
+    if (p < 0) return ZahlLesen(text);
+    const std::int64_t a = ZahlLesen(text.left(p));
     const QStringView rest = text.mid(p + gross.size());
     std::int64_t b = 0;
     const qsizetype q = rest.indexOf(klein);
-    if (q >= 0) b = LeseZahl(rest.left(q));
+    if (q >= 0) b = ZahlLesen(rest.left(q));
     return begrenzt(a * 60 + b);
 }
 
@@ -152,7 +152,7 @@ QString UhrzeitMinutenZweistellig(QStringView eingabe) {
     const QStringView text = kurz(eingabe, KurzText20);
     const qsizetype p = text.indexOf(u':');
     const QString kopf = text.left(p + 1).toString();
-    return (kopf + ZweiStellig(LeseZahl(text.mid(p + 1)))).left(KurzText20);
+    return (kopf + ZweiStellig(ZahlLesen(text.mid(p + 1)))).left(KurzText20);
 }
 
 QString StundenMinutenZweistellig(QStringView eingabe) {
@@ -161,7 +161,7 @@ QString StundenMinutenZweistellig(QStringView eingabe) {
     const QString kopf = text.left(p + 1).toString();
     QStringView rest = text.mid(p + 1);
     rest.chop(qMin<qsizetype>(3, rest.size()));
-    return (kopf + ZweiStellig(LeseZahl(rest)) + QStringLiteral("min")).left(KurzText20);
+    return (kopf + ZweiStellig(ZahlLesen(rest)) + QStringLiteral("min")).left(KurzText20);
 }
 
 QString LeerNachStunde(QStringView eingabe) {

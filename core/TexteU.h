@@ -11,7 +11,7 @@ inline constexpr int KurzText20 = 20;
 
 // Reads an integer the lenient way: leading blanks, an optional sign, then digits up to
 // the first other character. No digits give 0; values beyond +-999999999 are clamped.
-int LeseZahl(QStringView text);
+int ZahlLesen(QStringView text);
 
 // Number-text normalisation; the short forms cut their input to 40 characters.
 QString FuehrendeNullen(QStringView text);

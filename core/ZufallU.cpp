@@ -34,7 +34,7 @@ ZufallsQuelle& quelle() {
 
 } // namespace
 
-void SetzeZufallsQuelle(ZufallsQuelle* q) {
+void ZufallsQuelleSetzen(ZufallsQuelle* q) {
     aktuelle = q;
 }
 

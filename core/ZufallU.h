@@ -16,7 +16,7 @@ public:
 };
 
 // nullptr puts the built-in generator back.
-void SetzeZufallsQuelle(ZufallsQuelle* quelle);
+void ZufallsQuelleSetzen(ZufallsQuelle* quelle);
 
 // 0..n-1; 0 for n < 1.
 int Random(int n);

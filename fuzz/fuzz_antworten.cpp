@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     // The rounds dialog.
     const QString runden = Feldtext(
         text, [](QChar c) { return c >= u'0' && c <= u'9' ? c : QChar(); }, 3);
-    const int zahl = LeseZahl(runden);
+    const int zahl = ZahlLesen(runden);
     Pruefe(zahl >= 0 && zahl <= 999);
 
     // Trains and flights: a time of day and a duration.

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t lae
     (void)ZeitInKleinereEinheit(text);
     QString z, n;
     BruchTeilen(text, z, n);
-    const int a = LeseZahl(text);
-    const int b = LeseZahl(n);
+    const int a = ZahlLesen(text);
+    const int b = ZahlLesen(n);
     (void)ggT(a, b);
     int h = 0, m = 0;
     QuotientStundenMinuten(a, b, h, m);

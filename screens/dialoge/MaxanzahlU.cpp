@@ -80,8 +80,8 @@ TfrmMaxanzahl::Pruefung TfrmMaxanzahl::EingabePruefen() {
         edt->setFocus();
         return Pruefung::Ersetzt;
     }
-    // LeseZahl caps a long run of digits, so any length reads as out of range.
-    const int wert = LeseZahl(edt->text());
+    // ZahlLesen caps a long run of digits, so any length reads as out of range.
+    const int wert = ZahlLesen(edt->text());
     if (wert < wenigsteDurchgaenge || wert > Einstellung().hoechstens) {
         Meldung(QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!"));
         edt->setText(StandardText());
@@ -103,7 +103,7 @@ void TfrmMaxanzahl::BitBtn2Click() {
     // A click that did not move the focus (a shortcut, say) has not been checked yet;
     // an out-of-range number is never stored.
     if (EingabePruefen() == Pruefung::Gemeldet) return;
-    MaxDurchgaenge[static_cast<std::size_t>(Art())] = LeseZahl(ui->edtMaxzahl->text());
+    MaxDurchgaenge[static_cast<std::size_t>(Art())] = ZahlLesen(ui->edtMaxzahl->text());
     Schliessen(Ergebnis::Ok);
 }
 

@@ -253,8 +253,8 @@ void TstTexte::schlechteEingabenStuerzenNicht() {
         BruchTeilen(e, z, n);
         QCOMPARE(ZeichenEntfernen(e, u'x').contains(u'x'), false);
     }
-    QCOMPARE(LeseZahl(u"99999999999999999999"), 999999999);
-    QCOMPARE(LeseZahl(u"  -12abc"), -12);
+    QCOMPARE(ZahlLesen(u"99999999999999999999"), 999999999);
+    QCOMPARE(ZahlLesen(u"  -12abc"), -12);
 }
 
 void TstTexte::palette() {

@@ -269,7 +269,7 @@ void TstZeiten::eigenschaften_data() {
 
 void TstZeiten::eigenschaften() {
     QFETCH(int, modus);
-    SetzeZufallsQuelle(nullptr);
+    ZufallsQuelleSetzen(nullptr);
     RandSeed(static_cast<std::uint32_t>(20240 + modus));
     constexpr int anzahl = 100000;
     int einfache = 0;

@@ -3,11 +3,11 @@
 namespace kalmiro::test {
 
 ZufallsSkript::ZufallsSkript(std::uint32_t saat) : m_motor(saat) {
-    SetzeZufallsQuelle(this);
+    ZufallsQuelleSetzen(this);
 }
 
 ZufallsSkript::~ZufallsSkript() {
-    SetzeZufallsQuelle(nullptr);
+    ZufallsQuelleSetzen(nullptr);
 }
 
 void ZufallsSkript::Werte(std::initializer_list<int> werte) {
