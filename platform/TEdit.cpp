@@ -52,8 +52,14 @@ private:
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new Zeichenpruefer(this));
     connect(this, &QLineEdit::textChanged, this, &TEdit::Change);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* jetzt) { fokusGewechselt(jetzt); });
+    m_fokus = connect(qApp, &QApplication::focusChanged, this,
+                      [this](QWidget*, QWidget* jetzt) { fokusGewechselt(jetzt); });
+}
+
+// ~QWidget hands the focus on, which reports to every field: by then this one is no
+// longer a TEdit and must not hear it.
+TEdit::~TEdit() {
+    disconnect(m_fokus);
 }
 
 QString TEdit::Gefiltert(QStringView text) const {

@@ -25,6 +25,7 @@ public:
     using Filter = std::function<QChar(QChar)>;
 
     explicit TEdit(QWidget* parent = nullptr);
+    ~TEdit() override;
 
     void FilterSetzen(Filter filter) { m_filter = std::move(filter); }
 
@@ -59,6 +60,7 @@ private:
     void ausgang();
 
     Filter m_filter;
+    QMetaObject::Connection m_fokus;
     int m_laenge = 32767;
     // Left to another window, a popup or the menu: the exit is still owed.
     bool m_ausgangOffen = false;
