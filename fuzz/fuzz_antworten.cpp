@@ -20,7 +20,8 @@ void Pruefe(bool ok) {
 }
 
 // What an entry field holds after the pupil's text: unprintable and refused characters
-// dropped, the rest as the filter gives it, cut at the field's length.
+// dropped, the rest as the filter gives it, cut at the field's length. The same as
+// TEdit::Gefiltert and its cap; a fuzzer has no QApplication to make a field in.
 QString Feldtext(const QString& text, const std::function<QChar(QChar)>& filter, int laenge) {
     QString feld;
     for (QChar c : text) {
