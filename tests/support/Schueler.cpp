@@ -13,6 +13,12 @@
 
 namespace kalmiro::test {
 
+bool Aktivieren(QWidget& fenster) {
+    fenster.show();
+    fenster.activateWindow();
+    return QTest::qWaitForWindowActive(&fenster);
+}
+
 void Eintippen(QLineEdit& feld, const QString& text) {
     feld.setFocus();
     QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
@@ -43,9 +49,7 @@ int DurchgaengeSetzen(QWidget& fenster, int grenze) {
         dialog.close();
     });
     fenster.findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
-    fenster.activateWindow();
-    if (!QTest::qWaitForWindowActive(&fenster)) return -1;
-    return art;
+    return Aktivieren(fenster) ? art : -1;
 }
 
 } // namespace kalmiro::test

@@ -10,6 +10,10 @@ namespace kalmiro::test {
 
 // What a pupil does on an exercise screen, for the tests of every such screen.
 
+// Shows the window if it is hidden, makes it the active one and waits for that; false if
+// it never became active.
+bool Aktivieren(QWidget& fenster);
+
 // Empties the field, types the text and leaves the field with Enter.
 void Eintippen(QLineEdit& feld, const QString& text);
 

@@ -59,10 +59,7 @@ template <typename Fenster> struct Uebungsfenster {
         if (warten) Aktivieren();
     }
 
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
+    void Aktivieren() { QVERIFY(test::Aktivieren(*w)); }
 
     TEdit* feld() { return w->template findChild<TEdit*>(QStringLiteral("edtEingabe")); }
     QLabel* label(const char* name) { return w->template findChild<QLabel*>(QLatin1String(name)); }
