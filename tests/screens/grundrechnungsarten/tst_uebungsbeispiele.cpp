@@ -412,18 +412,8 @@ void TstUebungsbeispiele::ganzeSerie() {
 
     // A new series.
     u.Aktivieren();
-    QCOMPARE(Durchgang, 1);
-    QCOMPARE(GesamtPunkte, 0.0f);
-    QCOMPARE(GesamtVersuche, 0);
-    QCOMPARE(u.text("lblDurchgang"), QStringLiteral("1 / 2"));
-    QCOMPARE(u.text("lblAktVersuche"), QStringLiteral("0"));
-    QCOMPARE(u.text("lblAktPunkte"), QStringLiteral("0,0"));
-    QVERIFY(u.knopf("btnWeiter")->isVisible());
-    QVERIFY(!u.knopf("btnAuswertung")->isVisible());
-    for (int pos = 1; pos <= 6; ++pos) {
-        QVERIFY(u.feld(pos)->isVisible());
-        QVERIFY(u.feld(pos)->text().isEmpty());
-    }
+    test::NeueSeriePruefen(*u.w, 2,
+                           {u.feld(1), u.feld(2), u.feld(3), u.feld(4), u.feld(5), u.feld(6)});
     u.Antworte(1, u.erwartet(1));
     QCOMPARE(u.anzeige(), Bravo);
 }
@@ -431,15 +421,7 @@ void TstUebungsbeispiele::ganzeSerie() {
 void TstUebungsbeispiele::grenzeImDialogGeaendert() {
     Uebung u(ArtAddition, 3);
     const auto grenzeSetzen = [&u](int grenze) {
-        int art = 0;
-        test::BeimNaechstenModal([&art, grenze](QWidget& dialog) {
-            art = MaxanzahlArt;
-            MaxDurchgaenge[2] = grenze;
-            dialog.close();
-        });
-        u.w->findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
-        u.Aktivieren();
-        QCOMPARE(art, 2);
+        QCOMPARE(test::DurchgaengeSetzen(*u.w, grenze), 2);
     };
     u.AllesRichtig();
     u.Klick("btnWeiter");
