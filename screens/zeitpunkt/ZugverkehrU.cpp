@@ -101,8 +101,7 @@ void TfrmZugverkehr::FormActivate() {
 
 void TfrmZugverkehr::NeueAufgabe() {
     m_aufgabe = NeueZugaufgabe();
-    const Zeitachsenart art =
-        m_aufgabe.UeberNacht() ? Zeitachsenart::ZweiTage : Zeitachsenart::EinTag;
+    const Zeitachsenart art = Achsenart();
     m_abfahrtX = ZeitachseX(art, m_aufgabe.AbfahrtStunde, m_aufgabe.AbfahrtMinute);
     m_ankunftX = ZeitachseX(art, m_aufgabe.AnkunftStunde, m_aufgabe.AnkunftMinute, true);
     m_mitte = (m_abfahrtX + m_ankunftX) / 2;

@@ -1,5 +1,6 @@
 #include "platform/TEdit.h"
 #include "tests/support/Eingabewege.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Testmain.h"
 
 #include <QClipboard>
@@ -34,9 +35,7 @@ struct Fenster {
         l->addWidget(knopf);
         a->FilterSetzen(filter);
         b->FilterSetzen(filter);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(test::Aktivieren(w));
         a->setFocus();
     }
 };
@@ -140,12 +139,9 @@ void TstTEdit::meldungImExitLoestKeinZweitesExitAus() {
     connect(f.a, &TEdit::Exit, f.a, [&] {
         ++aufrufe;
         // What a message box does: another window takes the focus.
-        fremdesFenster.show();
-        fremdesFenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fremdesFenster));
+        QVERIFY(test::Aktivieren(fremdesFenster));
         fremdesFenster.hide();
-        f.w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        QVERIFY(test::Aktivieren(f.w));
     });
     QTest::keyClicks(f.a, QStringLiteral("1"));
     QTest::keyClick(f.a, Qt::Key_Tab);
@@ -166,9 +162,7 @@ void TstTEdit::anderesFensterLoestKeinExitAus() {
     Fenster f;
     QSignalSpy exitA(f.a, &TEdit::Exit);
     QWidget anderes;
-    anderes.show();
-    anderes.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&anderes));
+    QVERIFY(test::Aktivieren(anderes));
     QCOMPARE(exitA.count(), 0);
 }
 
@@ -276,13 +270,10 @@ void TstTEdit::ausgangNachAnderemFenster() {
         menue.close();
     } else {
         QWidget anderes;
-        anderes.show();
-        anderes.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&anderes));
+        QVERIFY(test::Aktivieren(anderes));
         anderes.close();
         (zurueck == u"b" ? f.b : f.a)->setFocus();
-        f.w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        QVERIFY(test::Aktivieren(f.w));
     }
     QTRY_VERIFY(f.a->hasFocus() || f.b->hasFocus());
     QTEST(static_cast<int>(exitA.count()), "exits");

@@ -7,6 +7,7 @@
 #include "screens/zeitpunkt/ZugverkehrU.h"
 #include "screens/zeitzonen/ZeitzonenU.h"
 #include "tests/support/Eingabewege.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
@@ -20,11 +21,7 @@ namespace {
 
 // One screen of a kind, shown and active, and the entry field the tests use.
 struct Schirm {
-    std::unique_ptr<Uebungsfenster<TfrmEinheiten>> einheiten;
-    std::unique_ptr<Uebungsfenster<TfrmUebung>> uebung;
-    std::unique_ptr<Uebungsfenster<TfrmMaxanzahl>> runden;
-    std::unique_ptr<Uebungsfenster<TfrmZugverkehr>> zug;
-    std::unique_ptr<Uebungsfenster<TfrmZeitzonen>> flug;
+    std::shared_ptr<void> schirm; // the Uebungsfenster of the kind
     std::unique_ptr<TfrmVerwandlungsketten> kette;
     TForm* w = nullptr;
     TEdit* feld = nullptr;
@@ -33,44 +30,36 @@ struct Schirm {
         Bildschirm1024 = false;
         if (art.startsWith(u"Einheiten")) {
             EinheitenArt = art.endsWith(u'2') ? 2 : 1;
-            einheiten =
-                std::make_unique<Uebungsfenster<TfrmEinheiten>>(QList<QList<int>>{}, 1, 10, true);
-            kette = std::make_unique<TfrmVerwandlungsketten>(einheiten->verbund);
-            einheiten->verbund.frmVerwandlungsketten = kette.get();
-            w = einheiten->w.get();
-            feld = w->findChild<TEdit*>(QStringLiteral("Edt1"));
+            auto& einheiten = Zeigen<TfrmEinheiten>(1, 10, "Edt1");
+            kette = std::make_unique<TfrmVerwandlungsketten>(einheiten.verbund);
+            einheiten.verbund.frmVerwandlungsketten = kette.get();
         } else if (art == u"Übung") {
             UebungArt = 1;
-            uebung = std::make_unique<Uebungsfenster<TfrmUebung>>(QList<QList<int>>{}, 2, 5, true);
-            w = uebung->w.get();
-            feld = w->findChild<TEdit*>(QStringLiteral("edtBsp1"));
+            Zeigen<TfrmUebung>(2, 5, "edtBsp1");
         } else if (art == u"Durchgänge") {
             MaxanzahlArt = 1;
-            runden =
-                std::make_unique<Uebungsfenster<TfrmMaxanzahl>>(QList<QList<int>>{}, 1, 10, true);
-            w = runden->w.get();
-            feld = w->findChild<TEdit*>(QStringLiteral("edtMaxzahl"));
+            Zeigen<TfrmMaxanzahl>(1, 10, "edtMaxzahl");
         } else if (art == u"Zugverkehr") {
-            zug =
-                std::make_unique<Uebungsfenster<TfrmZugverkehr>>(QList<QList<int>>{}, 3, 10, true);
-            w = zug->w.get();
-            feld = zug->feld();
+            Zeigen<TfrmZugverkehr>(3, 10, "edtEingabe");
         } else {
             BeispielArt = 2;
-            flug =
-                std::make_unique<Uebungsfenster<TfrmZeitzonen>>(QList<QList<int>>{}, 4, 10, true);
-            w = flug->w.get();
-            feld = flug->feld();
+            Zeigen<TfrmZeitzonen>(4, 10, "edtEingabe");
         }
         feld->setFocus();
+    }
+    template <typename Fenster>
+    Uebungsfenster<Fenster>& Zeigen(int rundenart, int grenze, const char* feldname) {
+        auto s =
+            std::make_shared<Uebungsfenster<Fenster>>(QList<QList<int>>{}, rundenart, grenze, true);
+        schirm = s;
+        w = s->w.get();
+        feld = w->findChild<TEdit*>(QLatin1String(feldname));
+        return *s;
     }
     ~Schirm() {
         if (w) w->close();
     }
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
+    void Aktivieren() { QVERIFY(test::Aktivieren(*w)); }
 };
 
 const char* const arten[] = {"Einheiten 1", "Einheiten 2", "Übung",
@@ -172,8 +161,7 @@ void TstEingabefelder::antwortVorAnderemFenster() {
     bool geoeffnet = false;
     BeimNaechstenModal([&](QWidget& fenster) {
         geoeffnet = true;
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         Taste(Qt::Key_Escape);
     });
     QVERIFY(Menue(*s.w, {menue}));

@@ -13,6 +13,12 @@
 
 namespace kalmiro::test {
 
+bool Aktivieren(QWidget& fenster) {
+    fenster.show();
+    fenster.activateWindow();
+    return QTest::qWaitForWindowActive(&fenster);
+}
+
 void Eintippen(QLineEdit& feld, const QString& text) {
     feld.setFocus();
     QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
@@ -34,6 +40,26 @@ QString Auswerten(QAbstractButton& auswertung, const QString& tour) {
     return panel;
 }
 
+void NeueSeriePruefen(QWidget& fenster, int grenze, const QList<QLineEdit*>& felder) {
+    const auto text = [&fenster](const char* name) {
+        return fenster.findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    const auto knopf = [&fenster](const char* name) {
+        return fenster.findChild<QPushButton*>(QLatin1String(name));
+    };
+    QCOMPARE(Durchgang, 1);
+    QCOMPARE(GesamtPunkte, 0.0f);
+    QCOMPARE(GesamtVersuche, 0);
+    QCOMPARE(text("lblDurchgang"), QStringLiteral("1 / %1").arg(grenze));
+    QCOMPARE(text("lblAktVersuche"), QStringLiteral("0"));
+    QCOMPARE(text("lblAktPunkte"), QStringLiteral("0,0"));
+    QVERIFY(knopf("btnWeiter")->isVisible());
+    QVERIFY(knopf("btnAuswertung")->isHidden());
+    for (QLineEdit* feld : felder)
+        QVERIFY(feld->isVisible() && feld->text().isEmpty());
+    QVERIFY(felder.first()->hasFocus());
+}
+
 int DurchgaengeSetzen(QWidget& fenster, int grenze) {
     int art = 0;
     BeimNaechstenModal([&art, grenze](QWidget& dialog) {
@@ -43,9 +69,7 @@ int DurchgaengeSetzen(QWidget& fenster, int grenze) {
         dialog.close();
     });
     fenster.findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
-    fenster.activateWindow();
-    if (!QTest::qWaitForWindowActive(&fenster)) return -1;
-    return art;
+    return Aktivieren(fenster) ? art : -1;
 }
 
 } // namespace kalmiro::test

@@ -59,10 +59,7 @@ template <typename Fenster> struct Uebungsfenster {
         if (warten) Aktivieren();
     }
 
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
+    void Aktivieren() { QVERIFY(test::Aktivieren(*w)); }
 
     TEdit* feld() { return w->template findChild<TEdit*>(QStringLiteral("edtEingabe")); }
     QLabel* label(const char* name) { return w->template findChild<QLabel*>(QLatin1String(name)); }
@@ -84,19 +81,7 @@ template <typename Fenster> struct Uebungsfenster {
         return panel;
     }
 
-    // After the evaluation: nothing counted, round 1 of the limit, "Weiter" back and the
-    // field open for the new series' first task.
-    void NeueSeriePruefen(int grenze) {
-        QCOMPARE(Durchgang, 1);
-        QCOMPARE(GesamtPunkte, 0.0f);
-        QCOMPARE(GesamtVersuche, 0);
-        QCOMPARE(text("lblDurchgang"), QStringLiteral("1 / %1").arg(grenze));
-        QCOMPARE(text("lblAktVersuche"), QStringLiteral("0"));
-        QCOMPARE(text("lblAktPunkte"), QStringLiteral("0,0"));
-        QVERIFY(knopf("btnWeiter")->isVisible());
-        QVERIFY(knopf("btnAuswertung")->isHidden());
-        QVERIFY(feld()->isVisible() && feld()->text().isEmpty() && feld()->hasFocus());
-    }
+    void NeueSeriePruefen(int grenze) { test::NeueSeriePruefen(*w, grenze, {feld()}); }
 
     QImage Bild() { return Aufnahme(*w->Client()); }
     void Tour(const QString& name) { test::Tour(Aufnahme(*w), name); }

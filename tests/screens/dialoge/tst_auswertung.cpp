@@ -2,6 +2,7 @@
 #include "platform/TGauge.h"
 #include "screens/dialoge/AuswertungU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zugangspruefung.h"
@@ -271,8 +272,7 @@ void TstAuswertung::nurMitDemKnopfUndEnter() {
     GesamtVersuche = 4;
     bool nachEscapeOffen = false;
     test::BeimNaechstenModal([&](QWidget& fenster) {
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         QTRY_VERIFY(f.knopf()->isVisible());
         test::Taste(Qt::Key_Escape);
         nachEscapeOffen = fenster.isVisible();

@@ -2,6 +2,7 @@
 #include "platform/TEdit.h"
 #include "screens/dialoge/MaxanzahlU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zugangspruefung.h"
@@ -23,9 +24,7 @@ struct Dialog {
     QPushButton* ok = dlg.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
 
     void Zeigen() {
-        dlg.show();
-        dlg.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QVERIFY(test::Aktivieren(dlg));
         QVERIFY(edt->hasFocus());
     }
     // Replaces the number shown, as a pupil types over the selected text.
@@ -54,8 +53,6 @@ private Q_SLOTS:
     void okOhneFokuswechselPrueftSelbst();
     void unbekannteEinstellung();
     void zentriertUeberVerstecktemHauptfenster();
-    void zugang_data();
-    void zugang();
     void nurMitTastatur_data();
     void nurMitTastatur();
     void scharfBeiDoppelterAufloesung();
@@ -101,10 +98,16 @@ void TstMaxanzahl::beschriftungJeEinstellung_data() {
 void TstMaxanzahl::beschriftungJeEinstellung() {
     QFETCH(int, art);
     MaxanzahlArt = art;
+    test::Zugangsprotokoll bildschirmleser;
     Dialog d;
     d.Zeigen();
     QTEST(d.grp->title(), "titel");
     QTEST(d.edt->text(), "text");
+    // A screen reader names the field by what it asks, with the range of the setting.
+    QTEST(test::Name(d.edt), "titel");
+    QCOMPARE(test::Name(d.schliessen), QStringLiteral("Schließen"));
+    QCOMPARE(test::Name(d.ok), QStringLiteral("OK"));
+    QCOMPARE(test::Namenlos(d.dlg), QStringList());
     // The current value, not the default, when a screen changed it before.
     d.dlg.close();
     MaxDurchgaenge[static_cast<std::size_t>(art)] = 4;
@@ -262,27 +265,6 @@ void TstMaxanzahl::zentriertUeberVerstecktemHauptfenster() {
     QVERIFY(qAbs(f.center().y() - h.center().y()) <= 1);
 }
 
-void TstMaxanzahl::zugang_data() {
-    QTest::addColumn<int>("art");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("Umwandeln") << 1 << QString::fromUtf8("Max. Anzahl der Durchgänge (2–10)");
-    QTest::newRow("Grundrechnungsarten")
-        << 2 << QString::fromUtf8("Max. Anzahl der Durchgänge (2–5)");
-}
-
-// The field is named by what it asks, with the range of the setting being edited.
-void TstMaxanzahl::zugang() {
-    QFETCH(int, art);
-    MaxanzahlArt = art;
-    test::Zugangsprotokoll bildschirmleser;
-    Dialog d;
-    d.Zeigen();
-    QTEST(test::Name(d.edt), "name");
-    QCOMPARE(test::Name(d.schliessen), QStringLiteral("Schließen"));
-    QCOMPARE(test::Name(d.ok), QStringLiteral("OK"));
-    QCOMPARE(test::Namenlos(d.dlg), QStringList());
-}
-
 void TstMaxanzahl::nurMitTastatur_data() {
     QTest::addColumn<QList<QKeyCombination>>("tasten"); // after the number typed over the one shown
     QTest::addColumn<int>("ergebnis");
@@ -308,8 +290,7 @@ void TstMaxanzahl::nurMitTastatur() {
     Dialog d;
     QStringList folge;
     test::BeimNaechstenModal([&](QWidget& fenster) {
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         folge = test::Tabfolge(fenster);
         test::Tippe(QStringLiteral("7"));
         for (QKeyCombination taste : tasten)

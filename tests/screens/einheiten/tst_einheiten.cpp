@@ -6,8 +6,10 @@
 #include "screens/einheiten/EinheitenU.h"
 #include "screens/einheiten/VerwandlungsketteU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Uebungsfenster.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <set>
 
 using namespace kalmiro;
@@ -44,29 +47,25 @@ const QList<int> satzMitBruechen{r(41), r(1),  r(1),  6,    r(71), r(1), r(1),  
                                  0,     r(91), r(1),  r(1), 3,     0,    r(61), r(40),
                                  r(1),  3,     r(81), r(1), r(1),  4,    6};
 
-const QString falsch1 =
-    QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche "
-                   "es noch einmal.");
+using test::Falsch1;
+using test::Zweiter;
+// With a comma, unlike the screens with a typed time.
 const QString richtig1 = QStringLiteral("Bravo, deine Eingabe ist richtig!");
-const QString richtig2 = QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!");
 
 struct Bildschirm {
     Fensterverbund fenster;
     TfrmEinheiten w{fenster};
     test::ZufallsSkript zufall{7};
 
-    explicit Bildschirm(int modus, const QList<int>& skript = {}) {
+    // The set of the mode scripted.
+    explicit Bildschirm(int modus) {
         EinheitenArt = modus;
-        for (int wert : skript)
+        for (int wert : modus == 1 ? satzOhneBrueche : satzMitBruechen)
             zufall.Anhaengen(wert);
     }
     ~Bildschirm() { w.close(); }
 
-    void Oeffnen() {
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-    }
+    void Oeffnen() { QVERIFY(test::Aktivieren(w)); }
     template <typename T = QWidget> T* Teil(const QString& name) const {
         return w.findChild<T*>(name);
     }
@@ -98,15 +97,7 @@ struct Bildschirm {
         return QStringLiteral("?");
     }
 
-    // Types the answer into the row and leaves the field with Enter.
-    void Antworte(int i, const QString& text) {
-        TEdit* edt = Feld(i);
-        edt->setFocus();
-        edt->selectAll();
-        QTest::keyClick(edt, Qt::Key_Backspace);
-        QTest::keyClicks(edt, text);
-        QTest::keyClick(edt, Qt::Key_Return);
-    }
+    void Antworte(int i, const QString& text) { test::Eintippen(*Feld(i), text); }
     QImage Bild() { return test::Aufnahme(*w.Client()); }
 };
 
@@ -126,30 +117,29 @@ QRect Tinte(const QImage& bild, const QRect& bereich) {
             if (IstTinte(bild, x, y)) umriss |= QRect(x, y, 1, 1);
     return umriss;
 }
-int TintenPixel(const QImage& bild, const QRect& bereich) {
+// How many pixels of the area pass.
+int Zaehle(const QRect& bereich, const std::function<bool(int, int)>& passt) {
     int n = 0;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
         for (int x = bereich.left(); x <= bereich.right(); ++x)
-            if (IstTinte(bild, x, y)) ++n;
+            if (passt(x, y)) ++n;
     return n;
 }
-
+int TintenPixel(const QImage& bild, const QRect& bereich) {
+    return Zaehle(bereich, [&](int x, int y) { return IstTinte(bild, x, y); });
+}
 // How many pixels of about this colour lie in the area.
 int Pixel(const QImage& bild, const QRect& bereich, const QColor& farbe, int toleranz = 12) {
-    int n = 0;
-    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
-        for (int x = bereich.left(); x <= bereich.right(); ++x)
-            if (test::FarbeEtwa(bild, x, y, farbe, toleranz)) ++n;
-    return n;
+    return Zaehle(bereich,
+                  [&](int x, int y) { return test::FarbeEtwa(bild, x, y, farbe, toleranz); });
 }
 
 // The pixel band of row i: its base line at world y 16.5 - 10 (i - 1), 10 pixels a unit.
-QRect Zeile(int i, int links = 0, int rechts = 1000) {
-    const int mitte = 300 - (165 - 100 * (i - 1));
-    return QRect(QPoint(links, mitte - 25), QPoint(rechts, mitte + 25));
-}
 int ZeilenMitte(int i) {
     return 300 - (165 - 100 * (i - 1));
+}
+QRect Zeile(int i, int links = 0, int rechts = 1000) {
+    return QRect(QPoint(links, ZeilenMitte(i) - 25), QPoint(rechts, ZeilenMitte(i) + 25));
 }
 
 } // namespace
@@ -315,7 +305,7 @@ void TstEinheiten::aktivierung_data() {
 
 void TstEinheiten::aktivierung() {
     QFETCH(int, modus);
-    Bildschirm b(modus, modus == 1 ? satzOhneBrueche : satzMitBruechen);
+    Bildschirm b(modus);
     MaxanzahlArt = 3;
     b.Oeffnen();
     QTEST(b.Anzeige(), "anweisung");
@@ -362,7 +352,7 @@ void TstEinheiten::richtigBeimErsten() {
     QFETCH(int, modus);
     QFETCH(int, zeile);
     QFETCH(QString, eingabe);
-    Bildschirm b(modus, modus == 1 ? satzOhneBrueche : satzMitBruechen);
+    Bildschirm b(modus);
     b.Oeffnen();
     b.Antworte(zeile, eingabe);
     QTEST(b.w.EingabeDerZeile(zeile), "normalisiert");
@@ -382,10 +372,10 @@ void TstEinheiten::richtigBeimErsten() {
 }
 
 void TstEinheiten::zweimalFalsch() {
-    Bildschirm b(2, satzMitBruechen);
+    Bildschirm b(2);
     b.Oeffnen();
     b.Antworte(2, QStringLiteral("2/6"));
-    QCOMPARE(b.Anzeige(), falsch1);
+    QCOMPARE(b.Anzeige(), Falsch1);
     QCOMPARE(b.AnzeigeFarbe(), QColor(255, 0, 102));
     QCOMPARE(b.Gesicht(2), QStringLiteral("R"));
     QCOMPARE(b.Zeichen(2, 1), QStringLiteral("falsch"));
@@ -413,11 +403,11 @@ void TstEinheiten::zweimalFalsch() {
 }
 
 void TstEinheiten::richtigBeimZweiten() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     b.Antworte(1, QStringLiteral("170"));
     b.Antworte(1, QStringLiteral("180"));
-    QCOMPARE(b.Anzeige(), richtig2);
+    QCOMPARE(b.Anzeige(), Zweiter);
     QCOMPARE(b.AnzeigeFarbe(), QColor(102, 51, 255));
     QCOMPARE(b.Gesicht(1), QStringLiteral("O"));
     QCOMPARE(b.Zeichen(1, 1), QStringLiteral("falsch"));
@@ -433,7 +423,7 @@ void TstEinheiten::richtigBeimZweiten() {
 
 // A pupil answers row 1 wrongly, empties it and answers row 2: row 2 is its first attempt.
 void TstEinheiten::versuchGiltJeZeile() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     b.Antworte(1, QStringLiteral("170"));
     QVERIFY(b.Feld(1)->hasFocus());
@@ -448,17 +438,17 @@ void TstEinheiten::versuchGiltJeZeile() {
     QCOMPARE(b.Punkte(), QStringLiteral("1,0"));
     // Row 1 still waits for its second attempt.
     b.Antworte(1, QStringLiteral("180"));
-    QCOMPARE(b.Anzeige(), richtig2);
+    QCOMPARE(b.Anzeige(), Zweiter);
     QCOMPARE(b.Gesicht(1), QStringLiteral("O"));
     QCOMPARE(b.Punkte(), QStringLiteral("1,5"));
     QCOMPARE(b.Versuche(), QStringLiteral("3"));
     // And a wrong row 3 after that is a first wrong answer, not a second.
     b.Antworte(3, QStringLiteral("200"));
-    QCOMPARE(b.Anzeige(), falsch1);
+    QCOMPARE(b.Anzeige(), Falsch1);
 }
 
 void TstEinheiten::weiterSetztZurueck() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     b.Antworte(1, QStringLiteral("180"));
     b.Antworte(2, QStringLiteral("5"));
@@ -482,11 +472,11 @@ void TstEinheiten::weiterSetztZurueck() {
     }
     // Row 2 had a wrong first answer; in the new set its first answer is a first again.
     b.Antworte(2, Umwandlungsaufgaben[2].LoesungText + u'1');
-    QCOMPARE(b.Anzeige(), falsch1);
+    QCOMPARE(b.Anzeige(), Falsch1);
 }
 
 void TstEinheiten::leeresFeldBleibtUnbewertet() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     QTest::keyClick(b.Feld(1), Qt::Key_Return);
     QVERIFY(b.Feld(2)->hasFocus());
@@ -498,7 +488,7 @@ void TstEinheiten::leeresFeldBleibtUnbewertet() {
 }
 
 void TstEinheiten::tippenLoeschtDieMeldung() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     b.Antworte(1, QStringLiteral("180"));
     QCOMPARE(b.Anzeige(), richtig1);
@@ -527,7 +517,7 @@ void TstEinheiten::tastenfilter() {
     QFETCH(int, zeile);
     QFETCH(QString, getippt);
     QFETCH(QString, eingefuegt);
-    Bildschirm b(modus, modus == 1 ? satzOhneBrueche : satzMitBruechen);
+    Bildschirm b(modus);
     b.Oeffnen();
     TEdit* edt = b.Feld(zeile);
     edt->setFocus();
@@ -544,7 +534,7 @@ void TstEinheiten::tastenfilter() {
 
 // Pasting a huge text neither crashes nor counts more than one attempt.
 void TstEinheiten::riesigeEinfuegung() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     TEdit* edt = b.Feld(2);
     edt->setFocus();
@@ -559,7 +549,7 @@ void TstEinheiten::riesigeEinfuegung() {
 }
 
 void TstEinheiten::verwandlungskette() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     TfrmVerwandlungsketten kette(b.fenster);
     b.fenster.frmVerwandlungsketten = &kette;
     b.Oeffnen();
@@ -572,8 +562,7 @@ void TstEinheiten::verwandlungskette() {
     });
     b.Aktion(QStringLiteral("menVerwandlung"))->trigger();
     QVERIFY(offen);
-    b.w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&b.w));
+    QVERIFY(test::Aktivieren(b.w));
     // Back in the first empty field; row 1 is answered and hidden.
     QVERIFY(b.Feld(2)->hasFocus());
     // Opening the chart judged nothing.
@@ -581,7 +570,7 @@ void TstEinheiten::verwandlungskette() {
 }
 
 void TstEinheiten::anzahlDerDurchgaenge() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     TfrmMaxanzahl dialog(b.fenster);
     b.fenster.frmMaxanzahl = &dialog;
     b.Oeffnen();
@@ -607,7 +596,7 @@ void TstEinheiten::anzahlDerDurchgaenge() {
 void TstEinheiten::zeitanzeige() {
     test::Attrappen& attrappen = test::Attrappen::Aktuell();
     attrappen.SetzeZeit(QDateTime(QDate(2024, 3, 4), QTime(23, 59, 50)));
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     auto* timer = b.w.findChild<QTimer*>(QStringLiteral("Timer1"));
     QLabel* panel = b.Label(QStringLiteral("pnlZeit"));
@@ -646,7 +635,7 @@ void TstEinheiten::zeitanzeige() {
 // The main window switches the flag off for every opening: the stopwatch follows it,
 // so its menu item never reads "Aus" while the next click would switch it on.
 void TstEinheiten::zeitanzeigeNachWiederoeffnen() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     QAction* art = b.Aktion(QStringLiteral("menZeitart"));
     art->trigger();
@@ -663,7 +652,7 @@ void TstEinheiten::zeitanzeigeNachWiederoeffnen() {
 }
 
 void TstEinheiten::auswertungNurAmEndeDerSerie() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     auto* weiter = b.Teil<QPushButton>(QStringLiteral("btnWeiter"));
     auto* auswertung = b.Teil<QPushButton>(QStringLiteral("btnAuswertung"));
@@ -696,7 +685,7 @@ void TstEinheiten::auswertungNurAmEndeDerSerie() {
 // The lattice of KSys: a grey cross through pixel (500, 300) and a black dot every
 // 10 pixels over 1000 x 600.
 void TstEinheiten::gitter() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     const QImage bild = b.Bild();
     const QColor schwarz(0, 0, 0), grau(128, 128, 128), grund(240, 240, 240);
@@ -713,7 +702,7 @@ void TstEinheiten::gitter() {
 }
 
 void TstEinheiten::zeichnungModus1() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     const QColor lila(102, 51, 255), pink(255, 0, 102), blau(0, 0, 255);
     QImage bild = b.Bild();
@@ -745,7 +734,7 @@ void TstEinheiten::zeichnungModus1() {
 }
 
 void TstEinheiten::zeichnungModus2() {
-    Bildschirm b(2, satzMitBruechen);
+    Bildschirm b(2);
     b.Oeffnen();
     const QColor schwarz(0, 0, 0), blau(0, 0, 255), rot(255, 0, 0), lila(102, 51, 255),
         pink(255, 0, 102);
@@ -839,7 +828,7 @@ void TstEinheiten::zugang() {
     QFETCH(int, modus);
     QFETCH(QStringList, fragen);
     test::Zugangsprotokoll protokoll;
-    Bildschirm b(modus, modus == 1 ? satzOhneBrueche : satzMitBruechen);
+    Bildschirm b(modus);
     b.Oeffnen();
     for (int i = 1; i <= 5; ++i)
         QCOMPARE(test::Name(b.Feld(i)), QStringLiteral("Aufgabe %1: ").arg(i) + fragen[i - 1]);
@@ -852,7 +841,7 @@ void TstEinheiten::zugang() {
     b.Antworte(1, eins.LoesungText);
     b.Antworte(2, QStringLiteral("99"));
     b.Antworte(2, QStringLiteral("99"));
-    QCOMPARE(protokoll.ansagen, (QStringList{richtig1, falsch1, b.Anzeige()}));
+    QCOMPARE(protokoll.ansagen, (QStringList{richtig1, Falsch1, b.Anzeige()}));
     QCOMPARE(protokoll.quellen.value(0), b.Label(QStringLiteral("lblAnzeige")));
     QCOMPARE(test::Name(b.Label(QStringLiteral("lblAktVersuche"))), QStringLiteral("Versuche: 3"));
     QCOMPARE(test::Name(b.Label(QStringLiteral("lblAktPunkte"))), QStringLiteral("Punkte: 1,0"));
@@ -887,7 +876,7 @@ void TstEinheiten::zugang() {
 // One whole set and the start of the next by keyboard alone: Enter from field to field,
 // a second attempt in the same field, Space on "Weiter", every menu by its letters.
 void TstEinheiten::satzNurMitTastatur() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     TfrmMaxanzahl dialog(b.fenster);
     TfrmVerwandlungsketten kette(b.fenster);
     b.fenster.frmMaxanzahl = &dialog;
@@ -914,8 +903,7 @@ void TstEinheiten::satzNurMitTastatur() {
 
     // The rounds dialog: the number typed over the one shown, Tab to OK, Enter.
     test::BeimNaechstenModal([](QWidget& fenster) {
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         test::Tippe(QStringLiteral("7"));
         test::Taste(Qt::Key_Tab);
         test::Taste(Qt::Key_Tab);
@@ -928,8 +916,7 @@ void TstEinheiten::satzNurMitTastatur() {
     bool kettenfenster = false;
     test::BeimNaechstenModal([&](QWidget& fenster) {
         kettenfenster = &fenster == &kette;
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         test::Taste(Qt::Key_Escape);
     });
     QVERIFY(test::Menue(b.w, {QStringLiteral("Verwandlungskette")}));
@@ -944,7 +931,7 @@ void TstEinheiten::satzNurMitTastatur() {
 // At 200 % the axis of the lattice, one grey pixel at 1:1, is two device pixels; the
 // tasks are drawn at the full resolution and the faces smoothly scaled.
 void TstEinheiten::scharfBeiDoppelterAufloesung() {
-    Bildschirm b(1, satzOhneBrueche);
+    Bildschirm b(1);
     b.Oeffnen();
     b.Antworte(1, QStringLiteral("180"));
     const QString fehler =

@@ -1,6 +1,7 @@
 #include "core/FarbenU.h"
 #include "screens/einheiten/VerwandlungsketteU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zeichenpruefung.h"
@@ -24,11 +25,7 @@ bool Rot(const QColor& c) {
 struct Kette {
     Fensterverbund fenster;
     TfrmVerwandlungsketten w{fenster};
-    void Oeffnen() {
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-    }
+    void Oeffnen() { QVERIFY(test::Aktivieren(w)); }
     QImage Bild() { return test::Aufnahme(*w.Client()); }
 };
 

@@ -6,8 +6,10 @@
 #include "screens/dialoge/MaxanzahlU.h"
 #include "screens/grundrechnungsarten/UebungsbeispieleU.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Schueler.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Uebungsfenster.h"
 #include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
@@ -20,10 +22,9 @@ using namespace kalmiro;
 
 namespace {
 
-const QString Falsch1 = QStringLiteral(
-    "Deine Eingabe ist leider falsch!\nÜberprüfe deine Eingabe und versuche es noch einmal.");
-const QString Bravo = QStringLiteral("Bravo deine Eingabe ist richtig!");
-const QString Zweiter = QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!");
+using test::Bravo;
+using test::Falsch1;
+using test::Zweiter;
 const QString Tippen = QStringLiteral("Gib die jeweilgen Zeiten nacheinander ein.\nDrücke die "
                                       "Enter-Taste oder klicke mit der Maus ins nächste Feld");
 const QString Start = QStringLiteral("Gib die jeweiligen Zeiten nacheinander ein.\nDrücke die "
@@ -78,10 +79,7 @@ struct Uebung {
         Aktivieren();
     }
 
-    void Aktivieren() {
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
+    void Aktivieren() { QVERIFY(test::Aktivieren(*w)); }
 
     TEdit* feld(int pos) { return w->findChild<TEdit*>(QStringLiteral("edtBsp%1").arg(pos)); }
     QString text(const char* name) { return w->findChild<QLabel*>(QLatin1String(name))->text(); }
@@ -94,15 +92,7 @@ struct Uebung {
     QPushButton* knopf(const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
     QString erwartet(int pos) { return w->Aufgabe(pos).Erwartet; }
 
-    // Types the answer into the field (after emptying it) and leaves it with Enter.
-    void Antworte(int pos, const QString& antwort) {
-        TEdit* f = feld(pos);
-        f->setFocus();
-        QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f, Qt::Key_Backspace);
-        QTest::keyClicks(f, antwort);
-        QTest::keyClick(f, Qt::Key_Return);
-    }
+    void Antworte(int pos, const QString& antwort) { test::Eintippen(*feld(pos), antwort); }
     void AllesRichtig() {
         for (int pos = 1; pos <= 6; ++pos)
             Antworte(pos, erwartet(pos));
@@ -422,18 +412,8 @@ void TstUebungsbeispiele::ganzeSerie() {
 
     // A new series.
     u.Aktivieren();
-    QCOMPARE(Durchgang, 1);
-    QCOMPARE(GesamtPunkte, 0.0f);
-    QCOMPARE(GesamtVersuche, 0);
-    QCOMPARE(u.text("lblDurchgang"), QStringLiteral("1 / 2"));
-    QCOMPARE(u.text("lblAktVersuche"), QStringLiteral("0"));
-    QCOMPARE(u.text("lblAktPunkte"), QStringLiteral("0,0"));
-    QVERIFY(u.knopf("btnWeiter")->isVisible());
-    QVERIFY(!u.knopf("btnAuswertung")->isVisible());
-    for (int pos = 1; pos <= 6; ++pos) {
-        QVERIFY(u.feld(pos)->isVisible());
-        QVERIFY(u.feld(pos)->text().isEmpty());
-    }
+    test::NeueSeriePruefen(*u.w, 2,
+                           {u.feld(1), u.feld(2), u.feld(3), u.feld(4), u.feld(5), u.feld(6)});
     u.Antworte(1, u.erwartet(1));
     QCOMPARE(u.anzeige(), Bravo);
 }
@@ -441,15 +421,7 @@ void TstUebungsbeispiele::ganzeSerie() {
 void TstUebungsbeispiele::grenzeImDialogGeaendert() {
     Uebung u(ArtAddition, 3);
     const auto grenzeSetzen = [&u](int grenze) {
-        int art = 0;
-        test::BeimNaechstenModal([&art, grenze](QWidget& dialog) {
-            art = MaxanzahlArt;
-            MaxDurchgaenge[2] = grenze;
-            dialog.close();
-        });
-        u.w->findChild<QAction*>(QStringLiteral("menMaxanzahl"))->trigger();
-        u.Aktivieren();
-        QCOMPARE(art, 2);
+        QCOMPARE(test::DurchgaengeSetzen(*u.w, grenze), 2);
     };
     u.AllesRichtig();
     u.Klick("btnWeiter");
@@ -663,8 +635,7 @@ void TstUebungsbeispiele::serieNurMitTastatur() {
     bool gezeigt = false, nachEscapeOffen = false;
     test::BeimNaechstenModal([&](QWidget& fenster) {
         gezeigt = &fenster == u.auswertung.get();
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         QTRY_VERIFY(fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->isVisible());
         test::Taste(Qt::Key_Escape);
         nachEscapeOffen = fenster.isVisible();

@@ -63,10 +63,6 @@ bool Pink(const QColor& c) {
 }
 const auto Seegruen = test::Etwa(QColor(60, 179, 113), 39);
 
-// The ink of one kind within a rectangle of the client, in pixels.
-QRect Tinte(const QImage& bild, const std::function<bool(const QColor&)>& art, QRect bereich) {
-    return test::Umriss(bild, art, bereich);
-}
 // A text row of size 12 whose top is at world y, from x1 to x2.
 QRect Zeile(float y, float x1 = -25, float x2 = 25) {
     return QRect(X(x1), Y(y), X(x2) - X(x1), 17);
@@ -77,15 +73,6 @@ QRect Zeile(float y, float x1 = -25, float x2 = 25) {
 struct Strecke : test::Uebungsfenster<TfrmZugverkehr> {
     explicit Strecke(const QList<QList<int>>& aufgaben = {}, int grenze = 5, bool warten = true)
         : Uebungsfenster(aufgaben, 3, grenze, warten) {}
-};
-
-// Counts the paints of the object it watches.
-struct Zaehler : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++n;
-        return false;
-    }
 };
 
 } // namespace
@@ -276,16 +263,16 @@ void TstZugverkehr::ausgaenge() {
 // The task is fixed when it is made, not when it is painted.
 void TstZugverkehr::antwortVorDemErstenZeichnen() {
     Strecke z({Ankunft1325}, 5, false);
-    Zaehler gezeichnet;
+    Malzaehler gezeichnet;
     z.w->findChild<TPaintBox*>(QStringLiteral("pnt"))->installEventFilter(&gezeichnet);
     // Activated at once, without the event loop that would paint.
     QApplication::setActiveWindow(z.w.get());
     z.Antworte(QStringLiteral("13:25"));
-    QCOMPARE(gezeichnet.n, 0);
+    QCOMPARE(gezeichnet.anzahl, 0);
     QCOMPARE(z.anzeige(), Bravo);
     QCOMPARE(GesamtPunkte, 1.0f);
     z.Aktivieren();
-    QVERIFY(gezeichnet.n > 0);
+    QVERIFY(gezeichnet.anzahl > 0);
     // Painting twice draws the same.
     const QImage eins = z.Bild();
     QCOMPARE(z.Bild(), eins);
@@ -501,16 +488,16 @@ void TstZugverkehr::zeichnung() {
     QCOMPARE(pfeil(an), gesucht != 2 || fertig);
     // The travel-time arrow always; its text when given or when the task is done.
     QVERIFY(Blau(bild.pixelColor(X(mitte), Y(-9.2f))));
-    const QRect fahrzeit = Tinte(bild, Blau, Zeile(-9.5f, mitte - 3, mitte + 3));
+    const QRect fahrzeit = Umriss(bild, Blau, Zeile(-9.5f, mitte - 3, mitte + 3));
     QCOMPARE(!fahrzeit.isEmpty(), gesucht != 1 || fertig);
     if (!fahrzeit.isEmpty()) QVERIFY(std::abs(fahrzeit.center().x() - X(mitte)) <= 2);
     // The wrong entry in pink where the field was.
     const float x = gesucht == 1 ? mitte : gesucht == 2 ? an : ab;
-    const QRect eintrag = Tinte(bild, Pink, Zeile(gesucht == 1 ? -11 : 3.5f, x - 4, x + 4));
+    const QRect eintrag = Umriss(bild, Pink, Zeile(gesucht == 1 ? -11 : 3.5f, x - 4, x + 4));
     QCOMPARE(!eintrag.isEmpty(), aufgedeckt);
     if (aufgedeckt) QVERIFY(std::abs(eintrag.center().x() - X(x)) <= 2);
     // Two days meet at "24 Uhr = 0 Uhr" in the middle of the line; "12 Uhr" is shorter.
-    QCOMPARE(!Tinte(bild, Blau, Zeile(-8, -2.4f, -1.6f)).isEmpty(), nacht);
+    QCOMPARE(!Umriss(bild, Blau, Zeile(-8, -2.4f, -1.6f)).isEmpty(), nacht);
 }
 
 // What a screen reader reads: the field by the time sought with the task; the drawing's
@@ -562,8 +549,7 @@ void TstZugverkehr::serieNurMitTastatur() {
     QCOMPARE(Menuepfade(*z.w), (QStringList{"Schließen", "Anzahl der Durchgänge"}));
     QCOMPARE(Tabfolge(*z.w), (QStringList{"edtEingabe", "btnWeiter"}));
     BeimNaechstenModal([](QWidget& dialog) {
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(test::Aktivieren(dialog));
         Tippe(QStringLiteral("2"));
         for (Qt::Key taste : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
             Taste(taste);
@@ -588,8 +574,7 @@ void TstZugverkehr::serieNurMitTastatur() {
     QVERIFY(z.knopf("btnAuswertung")->hasFocus());
     bool ausgewertet = false;
     BeimNaechstenModal([&ausgewertet](QWidget& fenster) {
-        fenster.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(test::Aktivieren(fenster));
         QTRY_VERIFY(fenster.findChild<QPushButton*>(QStringLiteral("btnSchliessen"))->isVisible());
         Taste(Qt::Key_Return);
         ausgewertet = !fenster.isVisible();
