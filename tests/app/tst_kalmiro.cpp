@@ -279,7 +279,6 @@ void TstKalmiro::zugang() {
 void TstKalmiro::menueMitTastatur_data() {
     QTest::addColumn<QStringList>("pfad");
     QTest::addColumn<QString>("ziel");
-    // clang-format off
     QTest::newRow("ohne Brüche") << QStringList{"Zeitmaße", "ohne Brüche"} << "frmEinheiten";
     QTest::newRow("Muster Division") << QStringList{"Grundrechnungsarten", "Musterbeispiele", "Division"} << "frmMuster";
     QTest::newRow("Übung Subtraktion") << QStringList{"Grundrechnungsarten", "Übungsbeispiele", "Subtraktion"} << "frmUebung";
@@ -287,7 +286,6 @@ void TstKalmiro::menueMitTastatur_data() {
     QTest::newRow("Zeitzonen") << QStringList{"Zeitpunkt-Zeitdauer", "Zeitzonen"} << "frmZeitzonen";
     QTest::newRow("Zugreisen") << QStringList{"Zeitpunkt-Zeitdauer", "Übungsbeispiele", "Zugreisen"} << "frmZugverkehr";
     QTest::newRow("Informationen") << QStringList{"Informationen"} << "frmInformation";
-    // clang-format on
 }
 // clang-format on
 

@@ -40,11 +40,9 @@ class TstTForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void clientGroesseUndSchriften();
-    void aktivierungBeiJedemZeigen();
+    void zeigenZeichnenSchliessen();
     void modalesFensterDarueberAktiviertNicht();
     void zeigeModalLiefertErgebnis();
-    void schliessenVerweigert();
-    void zeichnetDenClientBereich();
     void platzieren_data();
     void platzieren();
 };
@@ -62,13 +60,24 @@ void TstTForm::clientGroesseUndSchriften() {
     QCOMPARE(f.Client()->palette().color(QPalette::Window), QColor(240, 240, 240));
 }
 
-void TstTForm::aktivierungBeiJedemZeigen() {
+// Every showing activates the window; it paints its client area; a window that may not
+// close stays open.
+void TstTForm::zeigenZeichnenSchliessen() {
     Probefenster f;
     f.show();
     QCOMPARE(f.aktivierungen, 1);
     f.hide();
     f.show();
     QCOMPARE(f.aktivierungen, 2);
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.SofortZeichnen();
+    QVERIFY(f.zeichnungen >= 1);
+    f.schliessbar = false;
+    f.close();
+    QVERIFY(f.isVisible());
+    f.schliessbar = true;
+    f.close();
+    QVERIFY(!f.isVisible());
 }
 
 void TstTForm::modalesFensterDarueberAktiviertNicht() {
@@ -96,25 +105,6 @@ void TstTForm::zeigeModalLiefertErgebnis() {
     test::BeimNaechstenModal([](QWidget& w) { w.close(); });
     QCOMPARE(dialog.ZeigeModal(), TForm::Ergebnis::Keins);
     QCOMPARE(dialog.aktivierungen, 3);
-}
-
-void TstTForm::schliessenVerweigert() {
-    Probefenster f;
-    f.show();
-    f.schliessbar = false;
-    f.close();
-    QVERIFY(f.isVisible());
-    f.schliessbar = true;
-    f.close();
-    QVERIFY(!f.isVisible());
-}
-
-void TstTForm::zeichnetDenClientBereich() {
-    Probefenster f;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.SofortZeichnen();
-    QVERIFY(f.zeichnungen >= 1);
 }
 
 void TstTForm::platzieren_data() {

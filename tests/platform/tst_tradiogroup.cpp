@@ -13,6 +13,12 @@ QRadioButton* Knopf(TRadioGroup& g, int i) {
     return g.findChild<QRadioButton*>(g.objectName() + QStringLiteral("_%1").arg(i));
 }
 
+void Fuellen(TRadioGroup& g, int spalten, const QStringList& texte) {
+    g.setObjectName(QStringLiteral("grp"));
+    g.setColumns(spalten);
+    g.setItems(texte);
+}
+
 } // namespace
 
 class TstTRadioGroup : public QObject {
@@ -41,13 +47,11 @@ void TstTRadioGroup::spaltenweise_data() {
 void TstTRadioGroup::spaltenweise() {
     QFETCH(int, eintraege);
     QFETCH(int, spalten);
-    TRadioGroup g;
-    g.setObjectName(QStringLiteral("grp"));
     QStringList texte;
     for (int i = 1; i <= eintraege; ++i)
         texte << QStringLiteral("Bsp. %1").arg(i);
-    g.setColumns(spalten);
-    g.setItems(texte);
+    TRadioGroup g;
+    Fuellen(g, spalten, texte);
     auto* raster = qobject_cast<QGridLayout*>(g.layout());
     QVERIFY(raster);
     QStringList orte;
@@ -64,9 +68,7 @@ void TstTRadioGroup::spaltenweise() {
 
 void TstTRadioGroup::auswahlDesProgrammsKlicktNicht() {
     TRadioGroup g;
-    g.setObjectName(QStringLiteral("grp"));
-    g.setColumns(2);
-    g.setItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    Fuellen(g, 2, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     QSignalSpy klicks(&g, &TRadioGroup::Click);
     QCOMPARE(g.ItemIndex(), -1);
     g.ItemIndexSetzen(2);
@@ -84,10 +86,9 @@ void TstTRadioGroup::auswahlDesProgrammsKlicktNicht() {
 
 void TstTRadioGroup::klickDesSchuelers() {
     TRadioGroup g;
-    g.setObjectName(QStringLiteral("grp"));
-    g.setColumns(2);
-    g.setItems({QStringLiteral("Bsp. 1"), QStringLiteral("Bsp. 2"), QStringLiteral("Bsp. 3"),
-                QStringLiteral("Bsp. 4")});
+    Fuellen(g, 2,
+            {QStringLiteral("Bsp. 1"), QStringLiteral("Bsp. 2"), QStringLiteral("Bsp. 3"),
+             QStringLiteral("Bsp. 4")});
     g.resize(209, 81);
     g.ItemIndexSetzen(0);
     g.show();

@@ -32,55 +32,29 @@ double Winkelabstand(double a, double b) {
     return std::fabs(std::remainder(a - b, 360.0));
 }
 
-double Helligkeit(const QColor& c) {
-    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
-}
-
 } // namespace
 
 class TstBilderZeitzonen : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dekodiert_data();
-    void dekodiert();
-    void alleGeprueft();
+    void gruppe();
     void stadtpunkt_data();
     void stadtpunkt();
     void punkteNurBeiDenStaedten();
     void zonenstreifen_data();
     void zonenstreifen();
     void nachtseiteDunkler();
-    void flugzeugkurs_data();
-    void flugzeugkurs();
-    void flugzeugFreigestellt_data();
-    void flugzeugFreigestellt();
+    void flugzeug_data();
+    void flugzeug();
     void karteLaden();
 };
 
-void TstBilderZeitzonen::dekodiert_data() {
-    QTest::addColumn<QString>("pfad");
-    QTest::addColumn<QSize>("groesse");
-    QTest::newRow("imgKarte") << karte << QSize(966, 529);
-    QTest::newRow("imgBild") << relief << QSize(350, 200);
+void TstBilderZeitzonen::gruppe() {
+    QList<std::pair<QString, QSize>> bilder{{karte, {966, 529}}, {relief, {350, 200}}};
     for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        QTest::newRow(qPrintable(QStringLiteral("imgFl%1").arg(n, 2, 10, QLatin1Char('0'))))
-            << Flugzeug(n) << QSize(34, 34);
-}
-
-void TstBilderZeitzonen::dekodiert() {
-    QFETCH(QString, pfad);
-    QFETCH(QSize, groesse);
-    const QString fehler = BildFehler(pfad, groesse);
+        bilder.append({Flugzeug(n), {34, 34}});
+    const QString fehler = GruppeFehler(QStringLiteral("zeitzonen"), bilder);
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
-}
-
-// A picture added to the group without a row above would go unchecked.
-void TstBilderZeitzonen::alleGeprueft() {
-    QStringList erwartet{relief, karte};
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        erwartet << Flugzeug(n);
-    erwartet.sort();
-    QCOMPARE(BilderDerGruppe(QStringLiteral("zeitzonen")), erwartet);
 }
 
 void TstBilderZeitzonen::stadtpunkt_data() {
@@ -195,7 +169,7 @@ void TstBilderZeitzonen::nachtseiteDunkler() {
     QVERIFY2(tag > 1.8 * nacht, qPrintable(QStringLiteral("day %1, night %2").arg(tag).arg(nacht)));
 }
 
-void TstBilderZeitzonen::flugzeugkurs_data() {
+void TstBilderZeitzonen::flugzeug_data() {
     QTest::addColumn<int>("bild");
     QTest::addColumn<double>("kurs");
     const TFlugziel& wien = Flugziele[Heimatstadt];
@@ -208,17 +182,27 @@ void TstBilderZeitzonen::flugzeugkurs_data() {
             sx += dx / std::hypot(dx, dy);
             sy += dy / std::hypot(dx, dy);
         }
-        QTest::newRow(qPrintable(QStringLiteral("imgFl%1").arg(n, 2, 10, QLatin1Char('0'))))
-            << n << std::atan2(sy, sx) * 180 / std::numbers::pi;
+        QTest::newRow(qPrintable(Flugzeug(n))) << n << std::atan2(sy, sx) * 180 / std::numbers::pi;
     }
 }
 
-// The nose points along the routes: from the coloured tail through the middle of the
-// aircraft lies its heading.
-void TstBilderZeitzonen::flugzeugkurs() {
+// The map shows round the aircraft; the aircraft itself is solid, whole and centred,
+// since the screen centres the picture on the route. The nose points along the routes:
+// from the coloured tail through the middle of the aircraft lies its heading.
+void TstBilderZeitzonen::flugzeug() {
     QFETCH(int, bild);
     QFETCH(double, kurs);
     const QImage flugzeug(Flugzeug(bild));
+    QVERIFY(flugzeug.hasAlphaChannel());
+    for (const QPoint ecke : {QPoint(0, 0), QPoint(33, 0), QPoint(0, 33), QPoint(33, 33)})
+        QCOMPARE(flugzeug.pixelColor(ecke).alpha(), 0);
+    QCOMPARE(flugzeug.pixelColor(17, 17).alpha(), 255);
+    const QRect umriss = Umriss(flugzeug, [](const QColor& c) { return c.alpha() > 0; });
+    QVERIFY2(umriss.left() > 0 && umriss.top() > 0 && umriss.right() < 33 && umriss.bottom() < 33,
+             "the aircraft is cut off at the picture's edge");
+    const QPointF mitte = QRectF(umriss).center();
+    QVERIFY2(std::hypot(mitte.x() - 17, mitte.y() - 17) < 4, "the aircraft is off centre");
+
     double ax = 0, ay = 0, tx = 0, ty = 0;
     int a = 0, t = 0;
     for (int y = 0; y < flugzeug.height(); ++y) {
@@ -237,28 +221,6 @@ void TstBilderZeitzonen::flugzeugkurs() {
              qPrintable(QStringLiteral("heading %1 instead of %2")
                             .arg(gemessen, 0, 'f', 1)
                             .arg(kurs, 0, 'f', 1)));
-}
-
-void TstBilderZeitzonen::flugzeugFreigestellt_data() {
-    QTest::addColumn<int>("bild");
-    for (int n = 1; n <= AnzahlFlugzeugbilder; ++n)
-        QTest::newRow(qPrintable(QStringLiteral("imgFl%1").arg(n, 2, 10, QLatin1Char('0')))) << n;
-}
-
-// The map shows round the aircraft; the aircraft itself is solid, whole and centred,
-// since the screen centres the picture on the route.
-void TstBilderZeitzonen::flugzeugFreigestellt() {
-    QFETCH(int, bild);
-    const QImage flugzeug(Flugzeug(bild));
-    QVERIFY(flugzeug.hasAlphaChannel());
-    for (const QPoint ecke : {QPoint(0, 0), QPoint(33, 0), QPoint(0, 33), QPoint(33, 33)})
-        QCOMPARE(flugzeug.pixelColor(ecke).alpha(), 0);
-    QCOMPARE(flugzeug.pixelColor(17, 17).alpha(), 255);
-    const QRect umriss = Umriss(flugzeug, [](const QColor& c) { return c.alpha() > 0; });
-    QVERIFY2(umriss.left() > 0 && umriss.top() > 0 && umriss.right() < 33 && umriss.bottom() < 33,
-             "the aircraft is cut off at the picture's edge");
-    const QPointF mitte = QRectF(umriss).center();
-    QVERIFY2(std::hypot(mitte.x() - 17, mitte.y() - 17) < 4, "the aircraft is off centre");
 }
 
 // What showing the time-zone screen costs for its map.

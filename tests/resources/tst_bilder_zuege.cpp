@@ -10,9 +10,7 @@ using namespace kalmiro::test;
 class TstBilderZuege : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void dekodiert_data();
-    void dekodiert();
-    void alleGeprueft();
+    void gruppe();
     void keinPlatzhalter_data();
     void keinPlatzhalter();
     void keineZweiGleich();
@@ -26,17 +24,6 @@ constexpr int anzahl = 66;
 
 QString Pfad(int nummer) {
     return QStringLiteral(":/bilder/zuege/img%1.jpg").arg(nummer, 2, 10, QLatin1Char('0'));
-}
-
-void ZeilenFuerAlle() {
-    QTest::addColumn<QString>("pfad");
-    for (int n = 1; n <= anzahl; ++n)
-        QTest::newRow(qPrintable(QStringLiteral("img%1").arg(n, 2, 10, QLatin1Char('0'))))
-            << Pfad(n);
-}
-
-double Helligkeit(const QColor& c) {
-    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
 }
 
 // Mean difference per channel of two pictures of the same size.
@@ -69,27 +56,20 @@ double Anteil(const QImage& bild, int von, int bis, double saettigung, double he
 
 } // namespace
 
-void TstBilderZuege::dekodiert_data() {
-    ZeilenFuerAlle();
-}
-
-void TstBilderZuege::dekodiert() {
-    QFETCH(QString, pfad);
-    const QString fehler = BildFehler(pfad, QSize(160, 120));
+// Exactly img01 ... img66, each 160 x 120: a missing number would leave the window
+// without its picture.
+void TstBilderZuege::gruppe() {
+    QList<std::pair<QString, QSize>> bilder;
+    for (int n = 1; n <= anzahl; ++n)
+        bilder.append({Pfad(n), {160, 120}});
+    const QString fehler = GruppeFehler(QStringLiteral("zuege"), bilder);
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
 }
 
-// Exactly img01 ... img66: a missing number would leave the window without its picture,
-// an extra file would go unchecked.
-void TstBilderZuege::alleGeprueft() {
-    QStringList erwartet;
-    for (int n = 1; n <= anzahl; ++n)
-        erwartet << Pfad(n);
-    QCOMPARE(BilderDerGruppe(QStringLiteral("zuege")), erwartet);
-}
-
 void TstBilderZuege::keinPlatzhalter_data() {
-    ZeilenFuerAlle();
+    QTest::addColumn<QString>("pfad");
+    for (int n = 1; n <= anzahl; ++n)
+        QTest::newRow(qPrintable(Pfad(n))) << Pfad(n);
 }
 
 // A scene, not a flat box: light and shade, and many colours.
@@ -97,18 +77,13 @@ void TstBilderZuege::keinPlatzhalter() {
     QFETCH(QString, pfad);
     const QImage bild(pfad);
     QVERIFY(!bild.isNull());
-    double summe = 0, quadrate = 0;
     std::set<int> toene;
     for (int y = 0; y < bild.height(); ++y)
         for (int x = 0; x < bild.width(); ++x) {
             const QColor c = bild.pixelColor(x, y);
-            const double l = Helligkeit(c);
-            summe += l;
-            quadrate += l * l;
             toene.insert((c.red() / 32) * 64 + (c.green() / 32) * 8 + c.blue() / 32);
         }
-    const double n = bild.width() * bild.height();
-    const double streuung = std::sqrt(quadrate / n - (summe / n) * (summe / n));
+    const double streuung = Helligkeitsstreuung(bild);
     QVERIFY2(streuung > 12, qPrintable(QStringLiteral("flat: brightness spread %1").arg(streuung)));
     QVERIFY2(toene.size() >= 24, qPrintable(QStringLiteral("only %1 colours").arg(toene.size())));
 }

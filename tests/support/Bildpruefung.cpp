@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace kalmiro::test {
@@ -194,6 +195,31 @@ QStringList BilderDerGruppe(const QString& gruppe) {
         dateien << it.next();
     dateien.sort();
     return dateien;
+}
+
+double Helligkeitsstreuung(const QImage& bild) {
+    double summe = 0, quadrate = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const double l = Helligkeit(bild.pixelColor(x, y));
+            summe += l;
+            quadrate += l * l;
+        }
+    const double n = static_cast<double>(bild.width()) * bild.height();
+    return std::sqrt(std::max(0.0, quadrate / n - (summe / n) * (summe / n)));
+}
+
+QString GruppeFehler(const QString& gruppe, const QList<std::pair<QString, QSize>>& bilder) {
+    QStringList fehler, erwartet;
+    for (const auto& [pfad, groesse] : bilder) {
+        erwartet << pfad;
+        if (const QString f = BildFehler(pfad, groesse); !f.isEmpty()) fehler << f;
+    }
+    erwartet.sort();
+    if (const QStringList da = BilderDerGruppe(gruppe); da != erwartet)
+        fehler << QStringLiteral("the group holds %1 instead of %2")
+                      .arg(da.join(QLatin1String(", ")), erwartet.join(QLatin1String(", ")));
+    return fehler.join(QLatin1Char('\n'));
 }
 
 } // namespace kalmiro::test

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -76,6 +77,18 @@ QRect Umriss(const QImage& bild, const std::function<bool(const QColor&)>& passt
 QString BildFehler(const QString& pfad, QSize groesse);
 // The embedded pictures of a group, e.g. ":/bilder/uhr/holz.png", sorted.
 QStringList BilderDerGruppe(const QString& gruppe);
+// What is wrong with a group of embedded pictures: empty if it holds exactly the given
+// pictures and each decodes at its size, otherwise every reason. A picture added to the
+// group without being listed would go unchecked.
+QString GruppeFehler(const QString& gruppe, const QList<std::pair<QString, QSize>>& bilder);
+
+// The perceived brightness of a colour, 0..255.
+inline double Helligkeit(const QColor& c) {
+    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+}
+// How far the brightness of the picture's pixels spreads (its standard deviation): near
+// nothing for a flat fill.
+double Helligkeitsstreuung(const QImage& bild);
 
 // Counts the paints of a widget it is installed on, and where they went.
 class Malzaehler : public QObject {

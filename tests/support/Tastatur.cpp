@@ -11,6 +11,13 @@
 namespace kalmiro::test {
 namespace {
 
+// The widget that gets the next key: the open menu, the focus widget, or the active window.
+QWidget* Tastenziel() {
+    if (QWidget* menue = QApplication::activePopupWidget()) return menue;
+    if (QWidget* fokus = QApplication::focusWidget()) return fokus;
+    return QApplication::activeWindow();
+}
+
 void Druecke(Qt::Key taste, const QString& text, Qt::KeyboardModifiers zusatz) {
     QWidget* ziel = Tastenziel();
     if (!ziel) {
@@ -30,12 +37,6 @@ QChar Buchstabe(const QAction* a) {
 }
 
 } // namespace
-
-QWidget* Tastenziel() {
-    if (QWidget* menue = QApplication::activePopupWidget()) return menue;
-    if (QWidget* fokus = QApplication::focusWidget()) return fokus;
-    return QApplication::activeWindow();
-}
 
 void Taste(Qt::Key taste, Qt::KeyboardModifiers zusatz) {
     QString text;

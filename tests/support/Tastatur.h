@@ -11,8 +11,6 @@ namespace kalmiro::test {
 // A pupil without a mouse: every key goes where the keyboard focus is (an open menu
 // first), so a test drives a window as it would be driven for real.
 
-// The widget that gets the next key: the open menu, the focus widget, or the active window.
-QWidget* Tastenziel();
 // Presses a key with modifiers.
 void Taste(Qt::Key taste, Qt::KeyboardModifiers zusatz = Qt::NoModifier);
 // Types the text character by character.

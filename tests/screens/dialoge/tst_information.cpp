@@ -46,9 +46,10 @@ struct Fenster {
     Fensterverbund verbund;
     TfrmInformation w{verbund};
 
-    void Oeffnen() {
+    void Oeffnen(int seite = 1) {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (seite == 2) Menue("menMessgeraete");
     }
     void Menue(const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); }
     QLabel* bild(const char* name) { return w.findChild<QLabel*>(QLatin1String(name)); }
@@ -180,8 +181,7 @@ void TstInformation::zeilen() {
     QFETCH(int, seite);
     QFETCH(int, nummer);
     Fenster f;
-    f.Oeffnen();
-    if (seite == 2) f.Menue("menMessgeraete");
+    f.Oeffnen(seite);
     const Infozeile& z = Seitenzeilen(seite)[nummer];
     const QString text = QString::fromUtf16(z.text);
     const int hoehe = QFontMetrics(Arial(12, true)).height();
@@ -226,8 +226,7 @@ void TstInformation::farben() {
     QFETCH(QString, markiert);
     QFETCH(QColor, farbe);
     Fenster f;
-    f.Oeffnen();
-    if (seite == 2) f.Menue("menMessgeraete");
+    f.Oeffnen(seite);
     const QImage text = f.Text();
     const int von = ort.x() + Breite(davor);
     const int bis = von + Breite(markiert);
@@ -260,8 +259,7 @@ void TstInformation::zugang() {
     QFETCH(int, seite);
     QFETCH(int, zeile);
     Fenster f;
-    f.Oeffnen();
-    if (seite == 2) f.Menue("menMessgeraete");
+    f.Oeffnen(seite);
     QCOMPARE(test::Name(f.w.Client()), titel[seite]);
     const QStringList text = test::Beschreibung(f.w.Client()).split(u'\n');
     QCOMPARE(text.size(), seite == 1 ? 22 : 25);
