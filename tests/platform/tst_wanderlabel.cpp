@@ -1,5 +1,6 @@
 #include "platform/WanderlabelU.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Wanderzeiten.h"
 
 #include <QWidget>
 
@@ -15,14 +16,6 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override { ++zeichnungen; }
 };
-
-QList<int> Wartezeiten(std::initializer_list<std::pair<int, int>> teile) {
-    QList<int> w;
-    for (const auto& [ms, mal] : teile)
-        for (int i = 0; i < mal; ++i)
-            w << ms;
-    return w;
-}
 
 test::Attrappen& Attrappen() {
     return test::Attrappen::Aktuell();
@@ -100,17 +93,14 @@ void TstWanderlabel::dreiStrecken() {
     w.amEnde = merke(QStringLiteral("ende"));
 
     QVERIFY(Wandere(f, label, w));
-    QCOMPARE(Attrappen().wartezeiten,
-             Wartezeiten({{1000, 1}, {100, 15}, {100, quer}, {100, 15}, {500, 1}}));
+    QCOMPARE(Attrappen().wartezeiten, test::Wanderzeiten(15 + quer + 15));
     // Every frame and both pauses are painted before they wait, at once.
     QVERIFY(!gezeichnet.contains(false));
     // Half way is passed in frame 8 of 15: the change comes once, 0.8 down or up.
     const QString x1 = QString::number(vonX), x2 = QString::number(nachX);
-    QCOMPARE(ereignisse, (QStringList{QStringLiteral("start1 ") + x1 + QStringLiteral(" -1.5"),
-                                      QStringLiteral("halb1 ") + x1 + QStringLiteral(" -2.3"),
-                                      QStringLiteral("start3 ") + x2 + QStringLiteral(" -3"),
-                                      QStringLiteral("halb3 ") + x2 + QStringLiteral(" -2.2"),
-                                      QStringLiteral("ende ") + x2 + QStringLiteral(" -1.5")}));
+    QCOMPARE(ereignisse,
+             (QStringList{"start1 " + x1 + " -1.5", "halb1 " + x1 + " -2.3", "start3 " + x2 + " -3",
+                          "halb3 " + x2 + " -2.2", "ende " + x2 + " -1.5"}));
     // The last frame lands on the target exactly.
     QCOMPARE(orte[30 + quer], QPointF(nachX, -1.5f));
     QVERIFY(!label.sichtbar);

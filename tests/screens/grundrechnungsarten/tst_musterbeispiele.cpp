@@ -1,28 +1,21 @@
 #include "core/FarbenU.h"
 #include "core/GlobaleU.h"
-#include "platform/TRadioGroup.h"
 #include "screens/grundrechnungsarten/MusterbeispieleU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schrittknoepfe.h"
-#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Wanderzeiten.h"
 #include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace kalmiro;
 
 namespace {
 
 const char* Namen[] = {"add", "sub", "mult", "div"};
-const QColor Rotbraun(128, 0, 0), Navy(0, 0, 128), Pink(255, 0, 102), Braun(153, 102, 51);
-const QString Waehle =
-    QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\nDu  kannst "
-                   "dabei das Berechnen von Zeiten Schritt für Schritt lernen!");
+const QColor Rotbraun(128, 0, 0), Navy(0, 0, 128), Braun(153, 102, 51);
 
 test::Attrappen& Attrappen() {
     return test::Attrappen::Aktuell();
@@ -36,27 +29,17 @@ int Y(float y) {
     return qRound(320 - 20 * y);
 }
 
-// The screen shown as the main window shows it.
-struct Muster : test::Schrittknoepfe {
-    test::ZufallsSkript zufall; // seeded, so that every run draws the same examples
-    Fensterverbund verbund;
-    std::unique_ptr<TfrmMuster> w;
-
+// The screen shown as the main window shows it, its draws seeded so that every run draws
+// the same examples after the scripted ones.
+struct Muster : test::Schrittfenster<TfrmMuster> {
     explicit Muster(int art, std::initializer_list<int> skript = {}) {
         zufall.Werte(skript);
         MusterArt = art;
-        w = std::make_unique<TfrmMuster>(verbund);
-        fenster = w.get();
-        anzahl = 5;
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        Oeffnen(5);
     }
 
     QAbstractButton* eintrag(int beispiel) { return gruppe()->Eintrag(beispiel - 1); }
     QLabel* label(const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); }
-    QString text() { return label("lbltxt")->text(); }
-    QColor farbe() { return label("lbltxt")->palette().color(QPalette::WindowText); }
     std::vector<Musterschritt> schritte() {
         return Musterschritte(MusterArt, w->GewaehltesBeispiel(),
                               w->Beispiel(w->GewaehltesBeispiel()));
@@ -88,13 +71,6 @@ QRect TextTinte(const QImage& bild, const QColor& farbe, float x, float y, float
 // Ink that ends at x: the glyph's ink stops a few pixels before its advance.
 bool Rechtsbuendig(const QRect& tinte, float x) {
     return !tinte.isEmpty() && tinte.right() <= X(x) && tinte.right() >= X(x) - 4;
-}
-
-QList<int> Wartezeiten(int quer) {
-    QList<int> w{1000};
-    for (int i = 0; i < 30 + quer; ++i)
-        w << 100;
-    return w << 500;
 }
 
 // A row of values as a screen reader reads it: "1d 2h 5min 0s".
@@ -140,14 +116,12 @@ void TstMusterbeispiele::aufbau_data() {
     QTest::addColumn<int>("art");
     QTest::addColumn<QString>("titel");
     QTest::addColumn<QString>("verb");
-    QTest::newRow("add") << 1 << "Vier Musterbeispiele zur Addition von Zeiten"
-                         << "Addieren";
-    QTest::newRow("sub") << 2 << "Vier Musterbeispiele zur Subtraktion von Zeiten"
-                         << "Subtrahieren";
-    QTest::newRow("mult") << 3 << "Vier Musterbeispiele zur Multiplikation von Zeiten"
-                          << "Multiplizieren";
-    QTest::newRow("div") << 4 << "Vier Musterbeispiele zur Divison von Zeiten"
-                         << "Dividieren";
+    // clang-format off
+    QTest::newRow("add")  << 1 << "Vier Musterbeispiele zur Addition von Zeiten"       << "Addieren";
+    QTest::newRow("sub")  << 2 << "Vier Musterbeispiele zur Subtraktion von Zeiten"    << "Subtrahieren";
+    QTest::newRow("mult") << 3 << "Vier Musterbeispiele zur Multiplikation von Zeiten" << "Multiplizieren";
+    QTest::newRow("div")  << 4 << "Vier Musterbeispiele zur Divison von Zeiten"        << "Dividieren";
+    // clang-format on
 }
 
 void TstMusterbeispiele::aufbau() {
@@ -160,16 +134,16 @@ void TstMusterbeispiele::aufbau() {
              QStringLiteral("Schließen"));
     QTEST(m.label("pnlAnzeige")->text(), "titel");
     const std::pair<const char*, QRect> teile[] = {
-        {"pnlAnzeige", {8, 5, 1001, 41}},    {"lbltxt", {8, 48, 1001, 57}},
-        {"grpBeispiele", {8, 632, 209, 81}}, {"grpSchritte", {224, 632, 785, 81}},
-        {"btn01", {7, 30, 50, 33}},          {"btn02", {63, 30, 50, 33}},
-        {"btn03", {119, 30, 50, 33}},        {"btn04", {175, 30, 50, 33}},
-        {"btn05", {231, 30, 50, 33}},        {"btnWiederholung", {591, 30, 130, 33}},
+        {"pnlAnzeige", {8, 5, 1001, 41}},        {"lbltxt", {8, 48, 1001, 57}},
+        {"grpBeispiele", {8, 632, 209, 81}},     {"grpSchritte", {224, 632, 785, 81}},
+        {"btnWiederholung", {591, 30, 130, 33}},
     };
     for (const auto& [name, ort] : teile)
         QCOMPARE(m.w->findChild<QWidget*>(QLatin1String(name))->geometry(), ort);
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 5; ++i) {
+        QCOMPARE(m.knopf(i)->geometry(), QRect(7 + 56 * (i - 1), 30, 50, 33));
         QCOMPARE(m.knopf(i)->text(), QString::number(i));
+    }
     QCOMPARE(m.nochmal()->text(), QStringLiteral("Noch einmal"));
     QCOMPARE(m.gruppe()->title(), QStringLiteral(" Auswahl "));
     QCOMPARE(m.gruppe()->items(), (QStringList{"Bsp. 1", "Bsp. 2", "Bsp. 3", "Bsp. 4"}));
@@ -223,7 +197,7 @@ void TstMusterbeispiele::ganzesBeispiel() {
     QCOMPARE(m.w->GewaehltesBeispiel(), beispiel);
     QCOMPARE(m.w->Schritt(), 0);
     QCOMPARE(m.w->Stand(), Musterstand{});
-    QCOMPARE(m.text(), Waehle);
+    QCOMPARE(m.text(), test::WaehleBeispiel);
     QCOMPARE(m.farbe(), Rotbraun);
     const TZeitAufgabe& neu = m.w->Beispiel(beispiel);
     QVERIFY(QList<int>({alt.Tage1, alt.Stunden1, alt.Minuten1, alt.Sekunden1, alt.Stunden2,
@@ -282,7 +256,7 @@ void TstMusterbeispiele::eineWanderung() {
                        QStringLiteral("muster_%1_4_schritt%2").arg(Namen[art - 1]).arg(schritt));
     };
     m.Schritt(schritt);
-    QCOMPARE(Attrappen().wartezeiten, Wartezeiten(quer));
+    QCOMPARE(Attrappen().wartezeiten, test::Wanderzeiten(30 + quer));
 
     // Frame i of the leg down is wait i, of the leg up wait 15 + quer + i.
     const int abgezogen = Wert(u.nachAbzug.arbeit.wert, u.von);
@@ -297,7 +271,7 @@ void TstMusterbeispiele::eineWanderung() {
         QCOMPARE(b.von, i < 8 ? Wert(s.stand.arbeit.wert, u.von) : abgezogen);
         QCOMPARE(b.nach, i < 23 + quer ? davor : danach);
         QCOMPARE(b.sichtbar, i <= 30 + quer);
-        QCOMPARE(b.farbe, Pink);
+        QCOMPARE(b.farbe, test::pink);
         // Nothing to press while the label slides.
         QCOMPARE(b.leiste, QStringLiteral("ddddd"));
         if (i > 30 + quer) continue;
@@ -321,10 +295,7 @@ void TstMusterbeispiele::klicksWaehrendDerWanderung() {
     m.BisSchritt(2);
     int klicks = 0;
     Attrappen().beiWarte = [&](int) {
-        for (int i = 1; i <= 5; ++i)
-            Q_EMIT m.knopf(i)->clicked();
-        Q_EMIT m.nochmal()->clicked();
-        Q_EMIT m.gruppe()->Click();
+        m.AllesKlicken();
         ++klicks;
     };
     m.Schritt(3);
@@ -341,7 +312,7 @@ void TstMusterbeispiele::klicksWaehrendDerWanderung() {
         for (int i = 1; i <= 5; ++i)
             Q_EMIT m.knopf(i)->clicked();
     QCOMPARE(m.w->Schritt(), 5);
-    QCOMPARE(Attrappen().wartezeiten, Wartezeiten(43) + Wartezeiten(28));
+    QCOMPARE(Attrappen().wartezeiten, test::Wanderzeiten(30 + 43) + test::Wanderzeiten(30 + 28));
     QCOMPARE(m.Leiste(), QStringLiteral("dddddN"));
 }
 
@@ -359,7 +330,7 @@ void TstMusterbeispiele::multiplikationMitFuenf() {
     QCOMPARE(m.w->Stand().spalten.wert, (Zeitmenge{0, 10, 65, 65}));
     QCOMPARE(m.text(),
              QStringLiteral("Das Produkt der Sekunden, Minuten und Stunden wird ermittelt."));
-    QCOMPARE(m.farbe(), Pink);
+    QCOMPARE(m.farbe(), test::pink);
 
     QStringList saetze;
     Attrappen().beiWarte = [&](int) {
@@ -462,8 +433,8 @@ void TstMusterbeispiele::zeichnung() {
     }
     // A sliding label in pink, at the place the window says it is.
     QVERIFY(!pink.isNull());
-    QVERIFY(!Tinte(pink, Pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
-    QVERIFY(Tinte(bild, Pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
+    QVERIFY(!Tinte(pink, test::pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
+    QVERIFY(Tinte(bild, test::pink, 0, Y(4), 840, Y(-5), 10).isEmpty());
 }
 
 void TstMusterbeispiele::zugang_data() {
@@ -527,19 +498,12 @@ void TstMusterbeispiele::beispielNurMitTastatur() {
     test::Taste(Qt::Key_Right);
     test::Taste(Qt::Key_Down);
     QCOMPARE(m.w->GewaehltesBeispiel(), 4);
-    test::Taste(Qt::Key_Tab);
-    for (int i = 1; i <= 5; ++i) {
-        QCOMPARE(QApplication::focusWidget(), m.knopf(i));
-        if (i == 3) test::Tour(test::Aufnahme(*m.w), QStringLiteral("muster_sub_tastatur"));
-        test::Taste(i % 2 ? Qt::Key_Space : Qt::Key_Return);
-        QCOMPARE(m.Leiste(), Leiste(i, 4));
-    }
-    QCOMPARE(QApplication::focusWidget(), m.nochmal());
-    test::Taste(Qt::Key_Space);
-    QCOMPARE(m.text(), Waehle);
-    QCOMPARE(QApplication::focusWidget(), m.eintrag(4));
-    QVERIFY(test::Menue(*m.w, {QStringLiteral("Schließen")}));
-    QVERIFY(!m.w->isVisible());
+    m.SchritteMitTasten(
+        5, [](int i) { return Leiste(i, 4); },
+        [&](int i) {
+            if (i == 3) test::Tour(test::Aufnahme(*m.w), QStringLiteral("muster_sub_tastatur"));
+        });
+    m.NochmalUndSchliessenMitTasten(3); // example 4
 }
 
 // At 200 % the result line, three pixels at 1:1, is six device pixels; the rows are drawn

@@ -2,23 +2,19 @@
 #include "screens/zeitpunkt/ZeitpunktU.h"
 #include "tests/support/Bildpruefung.h"
 #include "tests/support/Schrittknoepfe.h"
-#include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
+#include "tests/support/Wanderzeiten.h"
 #include "tests/support/Zeichenpruefung.h"
 #include "tests/support/Zeitstandtext.h"
 #include "tests/support/Zugangspruefung.h"
 
 #include <QAction>
-#include <QLabel>
 
 using namespace kalmiro;
 
 namespace {
 
-const QColor Rotbraun(128, 0, 0), Grau(240, 240, 240);
-const QString Waehle =
-    QStringLiteral("Wähle ein Beispiel aus und klicken auf die jeweilige Schaltfläche.\nDu  kannst "
-                   "dabei das Berechnen von Zeiten Schritt für Schritt lernen!");
+const QColor Rotbraun(128, 0, 0);
 const QList<int> Items{1, 4, 2, 5, 3, 6}; // the examples of the radio items
 
 test::Attrappen& Attrappen() {
@@ -54,11 +50,7 @@ protected:
 // The window as the main window shows it, its draws scripted: the four points of the
 // "Begriffe" page, example 1 at 9:05 to 17:15, then the chosen example's times
 // (departure h, m, arrival h, m).
-struct Zeitfenster : test::Schrittknoepfe {
-    test::ZufallsSkript zufall;
-    Fensterverbund verbund;
-    std::unique_ptr<TfrmZeitpunkt> w;
-
+struct Zeitfenster : test::Schrittfenster<TfrmZeitpunkt> {
     explicit Zeitfenster(int modus, int art = 1, const QList<int>& zeiten = {9, 5, 17, 15},
                          const QList<int>& punkte = {1, 10, 6, 20, 12, 30, 20, 40}) {
         for (int i = 0; i < 8; ++i)
@@ -66,12 +58,7 @@ struct Zeitfenster : test::Schrittknoepfe {
         Ziehungen(1, art == 1 ? zeiten : QList<int>{9, 5, 17, 15});
         if (art != 1) Ziehungen(art, zeiten);
         ZeitpunktArt = modus;
-        w = std::make_unique<TfrmZeitpunkt>(verbund);
-        fenster = w.get();
-        anzahl = MaxZeitschritte;
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        Oeffnen(MaxZeitschritte);
         if (art != 1) Waehle(art);
     }
     // The draws that give an example these times: hours, then minutes.
@@ -81,16 +68,13 @@ struct Zeitfenster : test::Schrittknoepfe {
             zufall.Anhaengen(wert);
     }
 
-    QLabel* lbltxt() { return w->findChild<QLabel*>(QStringLiteral("lbltxt")); }
     QWidget* pnt() { return w->findChild<QWidget*>(QStringLiteral("pnt")); }
-    QString text() { return lbltxt()->text(); }
-    QColor farbe() { return lbltxt()->palette().color(QPalette::WindowText); }
     void Waehle(int art) { WaehleItem(Items.indexOf(art)); }
 
     // The drawing as it shows over the window's grey.
     QImage Bild() {
         QImage bild(pnt()->size(), QImage::Format_ARGB32);
-        bild.fill(Grau);
+        bild.fill(test::grau240);
         pnt()->render(&bild);
         return bild;
     }
@@ -151,14 +135,12 @@ void TstZeitpunkt::aufbau() {
         {"lbltxt", {8, 0, 1001, 49}},
         {"grpBeispiele", {8, 632, 265, 81}},
         {"grpSchritte", {280, 632, 729, 81}},
-        {"btn01", {7, 30, 50, 33}},
-        {"btn08", {399, 30, 50, 33}},
         {"btnWiederholung", {591, 30, 130, 33}},
     };
     for (const auto& [name, ort] : teile)
         QCOMPARE(z.w->findChild<QWidget*>(QLatin1String(name))->geometry(), ort);
     for (int i = 1; i <= 8; ++i)
-        QCOMPARE(z.knopf(i)->x(), 7 + 56 * (i - 1));
+        QCOMPARE(z.knopf(i)->geometry(), QRect(7 + 56 * (i - 1), 30, 50, 33));
     QCOMPARE(z.gruppe()->items(),
              (QStringList{"Bsp. 1", "Bsp. 4", "Bsp. 2", "Bsp. 5", "Bsp. 3", "Bsp. 6"}));
     QCOMPARE(z.gruppe()->columns(), 3);
@@ -168,11 +150,12 @@ void TstZeitpunkt::aufbau() {
     for (const char* name : {"lbltxt", "grpBeispiele", "grpSchritte"})
         QCOMPARE(z.w->findChild<QWidget*>(QLatin1String(name))->isVisible(), beispiele);
     if (beispiele) {
-        QCOMPARE(z.text(), Waehle);
+        QCOMPARE(z.text(), test::WaehleBeispiel);
         QCOMPARE(z.farbe(), Rotbraun);
         QCOMPARE(z.Leiste(), Leiste(0, 4));
         // Before the first step nothing of the example is drawn.
-        QVERIFY(test::Umriss(z.Bild(), [](const QColor& c) { return c != Grau; }).isEmpty());
+        QVERIFY(
+            test::Umriss(z.Bild(), [](const QColor& c) { return c != test::grau240; }).isEmpty());
         test::Tour(test::Aufnahme(*z.w), QStringLiteral("zeitpunkt_muster_neu"));
     }
     QAction* schliessen = z.w->findChild<QAction*>(QStringLiteral("menSchlissen"));
@@ -199,7 +182,7 @@ void TstZeitpunkt::begriffe() {
     QCOMPARE(z.w->Zeitpunkte(), (std::array<Uhrzeit, 4>{{{2, 5}, {6, 30}, {13, 45}, {21, 10}}}));
     const QImage bild = z.Bild();
     test::Tour(test::Aufnahme(*z.w), QStringLiteral("zeitpunkt_begriffe"));
-    const QColor pink = QColor::fromRgb(fbPink), blau(0, 0, 255);
+    const QColor pink = QColor::fromRgb(fbPink);
     QVERIFY(std::abs(Tinte(bild, pink, -11.4f, 3, -10.6f, 0.4f).center().x() - X(-11)) <= 1);
     QVERIFY(test::FarbeEtwa(bild, X(-11), Y(-0.2f), Qt::black, 40));
     // Its clock seven units up, the time over it.
@@ -207,8 +190,9 @@ void TstZeitpunkt::begriffe() {
     QVERIFY(!Tinte(bild, pink, -13, 10.5f, -9, 9.8f).isEmpty());
     // The headings centred, the durations' texts between their points, the notations.
     QVERIFY(std::abs(Tinte(bild, pink, -4, 17, 4, 16.2f).center().x() - X(0)) <= 2);
-    QVERIFY(std::abs(Tinte(bild, blau, -4, -10, 4, -11).center().x() - X(0)) <= 2);
-    QVERIFY(std::abs(Tinte(bild, blau, -24, -2.35f, -10, -3.1f).center().x() - X(-15.42f)) <= 2);
+    QVERIFY(std::abs(Tinte(bild, test::blau, -4, -10, 4, -11).center().x() - X(0)) <= 2);
+    QVERIFY(std::abs(Tinte(bild, test::blau, -24, -2.35f, -10, -3.1f).center().x() - X(-15.42f)) <=
+            2);
     QVERIFY(!Tinte(bild, Qt::black, -24, -12, -10, -12.8f).isEmpty());
     QVERIFY(qAbs(Tinte(bild, pink, 11.5f, -14, 24, -15).left() - X(12)) <= 4);
 }
@@ -271,7 +255,7 @@ void TstZeitpunkt::ganzesBeispiel() {
         QCOMPARE(z.w->Aufgabenart(), art);
         QCOMPARE(z.w->Schritt(), 0);
         QCOMPARE(z.w->Stand(), Zeitstand{});
-        QCOMPARE(z.text(), Waehle);
+        QCOMPARE(z.text(), test::WaehleBeispiel);
         const TZugaufgabe& neu = z.w->Beispiel();
         QVERIFY(QList<int>({neu.AbfahrtStunde, neu.AbfahrtMinute, neu.AnkunftStunde,
                             neu.AnkunftMinute}) != zeiten);
@@ -329,12 +313,8 @@ void TstZeitpunkt::eineWanderung() {
     z.Schritt(schritt);
     Attrappen().beiWarte = {};
 
-    // A second's pause, 15 frames of a tenth each up or down, 37 across, 15 back.
-    QList<int> warten{1000};
-    for (int i = 0; i < 67; ++i)
-        warten << 100;
-    if (pause > 0) warten << pause;
-    QCOMPARE(Attrappen().wartezeiten, warten);
+    // 15 frames up or down, 37 across, 15 back.
+    QCOMPARE(Attrappen().wartezeiten, test::Wanderzeiten(15 + 37 + 15, pause));
 
     const bool borgen = satz.contains(QStringLiteral("borgt"));
     const QStringList labels =
@@ -384,10 +364,7 @@ void TstZeitpunkt::knoepfe() {
     z.BisSchritt(7);
     int klicks = 0;
     Attrappen().beiWarte = [&](int) {
-        for (int i = 1; i <= 8; ++i)
-            Q_EMIT z.knopf(i)->clicked();
-        Q_EMIT z.nochmal()->clicked();
-        Q_EMIT z.gruppe()->Click();
+        z.AllesKlicken();
         ++klicks;
     };
     z.Schritt(8);
@@ -524,20 +501,10 @@ void TstZeitpunkt::beispielNurMitTastatur() {
     test::Taste(Qt::Key_Down);
     test::Taste(Qt::Key_Right);
     QCOMPARE(z.w->Aufgabenart(), 5);
-    test::Taste(Qt::Key_Tab);
-    for (int i = 1; i <= 5; ++i) {
-        QCOMPARE(QApplication::focusWidget(), z.knopf(i));
-        test::Taste(i % 2 ? Qt::Key_Space : Qt::Key_Return);
-        QCOMPARE(z.Leiste(), Leiste(i, 5));
-    }
+    z.SchritteMitTasten(5, [](int i) { return Leiste(i, 5); });
     QCOMPARE(z.w->Stand(), Zeitpunktschritte(z.w->Beispiel()).back().ende);
     test::Tour(test::Aufnahme(*z.w), QStringLiteral("zeitpunkt_tastatur"));
-    QCOMPARE(QApplication::focusWidget(), z.nochmal());
-    test::Taste(Qt::Key_Space);
-    QCOMPARE(z.text(), Waehle);
-    QCOMPARE(QApplication::focusWidget(), z.gruppe()->Eintrag(Items.indexOf(5)));
-    QVERIFY(test::Menue(*z.w, {QStringLiteral("Schließen")}));
-    QVERIFY(!z.w->isVisible());
+    z.NochmalUndSchliessenMitTasten(Items.indexOf(5));
 }
 
 // At 200 % the time line, three pixels at 1:1, is six device pixels; the clocks and the
