@@ -3,8 +3,8 @@
 namespace kalmiro {
 
 // The names are shown to the pupils exactly as they stand here ("Qito", "Sydne",
-// "Neu Dheli" are the program's own wording). The offsets are from
-// Wien, an hour ahead of Greenwich: India at 5:30 from Greenwich is 4h 30min here.
+// "Neu Dheli" are the program's own wording). The offsets are from Wien, an hour ahead
+// of Greenwich: India at 5:30 from Greenwich is 4h 30min here.
 // clang-format off
 const std::array<TFlugziel, AnzahlFlugziele> Flugziele{{
     // Nummer, Stunden, Minuten, Stadt, Land, X, Y, Entfernung, Bild

@@ -56,6 +56,9 @@ constexpr float ZonenZeile1Y = -15.5f;
 constexpr int ZonenZeilen = 3;
 // The nine other zones stand in three columns.
 constexpr float AndereSpalten[] = {-24.5f, -5.0f, 8.0f};
+qsizetype Textspalten(int zone) {
+    return zone == AndereZonen ? static_cast<qsizetype>(std::size(AndereSpalten)) : 1;
+}
 
 // Zones west of home write beside their own strip; Greenwich beside the home strip.
 float ZonentextX(int zone) {
@@ -338,8 +341,7 @@ QStringList TfrmZeitzonen::ZoneVorgelesen(int zone, const QDateTime& jetzt) {
     if (!texte) return {};
     QStringList zeilen{texte->titel};
     if (IstStundenzone(zone)) zeilen << Uhrzeitgelesen(Weltzeit(jetzt).addSecs(3600 * zone));
-    const qsizetype spalten = zone == AndereZonen ? std::size(AndereSpalten) : 1;
-    return zeilen << texte->zeilen.mid(0, spalten * ZonenZeilen);
+    return zeilen << texte->zeilen.mid(0, Textspalten(zone) * ZonenZeilen);
 }
 
 QStringList TfrmZeitzonen::InfoVorgelesen() const {
@@ -384,7 +386,7 @@ void TfrmZeitzonen::ZonentexteZeichnen(QPainter& canvas, int zone) {
     if (!texte) return;
     const float x = ZonentextX(zone);
     TextLeft(canvas, texte->titel, x, ZonenTitelY, fbPink, 12, true);
-    const qsizetype spalten = zone == AndereZonen ? std::size(AndereSpalten) : 1;
+    const qsizetype spalten = Textspalten(zone);
     const qsizetype anzahl = std::min<qsizetype>(texte->zeilen.size(), spalten * ZonenZeilen);
     for (qsizetype i = 0; i < anzahl; ++i) {
         const float sx = spalten > 1 ? AndereSpalten[i % spalten] : x;

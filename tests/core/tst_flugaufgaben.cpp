@@ -132,14 +132,10 @@ void TstFlugaufgaben::ziehungenInIhrerReihenfolge() {
     QCOMPARE(Fehler(a), QString());
     // The largest draws reach the last destination, the fastest speed, the last kind and 22:59.
     const TFlugaufgabe b = Gezogen({57, 2, 4, 2, 22, 59});
-    QCOMPARE(b.Ziel, 58);
-    QCOMPARE(b.Tempo, 900);
-    QCOMPARE(b.Aufgabenart, 3);
+    QCOMPARE((QList<int>{b.Ziel, b.Tempo, b.Aufgabenart}), (QList<int>{58, 900, 3}));
     QCOMPARE(Uhrzeittext(b.AbflugStunde, b.AbflugMinute), QStringLiteral("22:59"));
     const TFlugaufgabe c = Gezogen({0, 0, 4, 0, 0, 0});
-    QCOMPARE(c.Ziel, 1);
-    QCOMPARE(c.Tempo, 800);
-    QCOMPARE(c.Aufgabenart, 1);
+    QCOMPARE((QList<int>{c.Ziel, c.Tempo, c.Aufgabenart}), (QList<int>{1, 800, 1}));
 }
 
 // Every destination, speed and departure: the times hold together and the arrival lies

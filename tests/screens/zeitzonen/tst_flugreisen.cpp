@@ -3,6 +3,7 @@
 #include "platform/TPaintBox.h"
 #include "screens/zeitzonen/ZeitzonenU.h"
 #include "tests/support/Flugziehungen.h"
+#include "tests/support/Kartenpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Uebungsfenster.h"
@@ -30,25 +31,9 @@ const QList<int> SydneAnkunft = Flugziehungen(32, 800, 2, 22, 59);   // 3:58
 const QList<int> TokioAbflug = Flugziehungen(51, 850, 3, 6, 15);     // 6:15
 const QList<int> AnchorageFlugzeit = Flugziehungen(1, 900, 1, 5, 10);
 
-// World to paint-box pixels: 20 a unit across, 19 down, the origin at (500, 350); the
-// paint box lies at (8, 2) in the window.
-QPoint Pixel(double x, double y) {
-    return {static_cast<int>(std::lround(500 + 20 * x)),
-            static_cast<int>(std::lround(350 - 19 * y))};
-}
+// The paint box lies at (8, 2) in the window; the clocks' rims are grey here.
 const QPoint Paintbox(8, 2);
-
-// Paint-box pixel rows of a text of size 12 whose top lies at world height y.
-QRect Zeile(double y, int links = 0, int rechts = 999) {
-    const int oben = Pixel(0, y).y();
-    return QRect(QPoint(links, oben + 2), QPoint(rechts, oben + 14));
-}
-
-const auto Rot = Etwa(rot, 80);
-const auto Blau = Etwa(blau, 90);
-const auto Dunkel = Etwa(schwarz, 90);
 const auto Uhrrand = Etwa(grau128, 12);
-const QColor braun(153, 102, 51);
 
 // The time-zone screen in its flight mode, its tasks scripted.
 struct Flugschirm : Uebungsfenster<TfrmZeitzonen> {
@@ -191,16 +176,16 @@ void TstFlugreisen::flug() {
     QVERIFY(FarbeEtwa(bild, halb.x(), halb.y(), braun, 40));
     // "Wien" above its city, the destination's label below the map, centred on the city
     // and whole.
-    const QRect wienText = Umriss(bild, Rot, Zeile(15, 400, 600));
+    const QRect wienText = Umriss(bild, Rot, Zeilenband(15, 16, 400, 600));
     QVERIFY(std::abs(wienText.center().x() - Pixel(wien.X, 0).x()) <= 2);
-    const QRect zielText = Umriss(bild, Blau, Zeile(-14.6));
+    const QRect zielText = Umriss(bild, Blau, Zeilenband(-14.6, 16));
     QVERIFY(zielText.left() > 2 && zielText.right() < 997);
     QVERIFY(std::abs(zielText.center().x() - stadt.x()) <= 3 || zielText.left() <= 6);
     // The given lines and the sought quantity in black from the left, the flight in red.
     for (const double y : {18.0, 16.5, 15.0})
-        QVERIFY(!Umriss(bild, Dunkel, Zeile(y, 0, 300)).isEmpty());
+        QVERIFY(!Umriss(bild, Dunkel, Zeilenband(y, 16, 0, 300)).isEmpty());
     for (const double y : {-16.5, -18.0})
-        QCOMPARE(Umriss(bild, Rot, Zeile(y)).left(), Pixel(-24.5, 0).x() + 1);
+        QCOMPARE(Umriss(bild, Rot, Zeilenband(y, 16)).left(), Pixel(-24.5, 0).x() + 1);
     // The given times on clocks: at Wien unless the departure is asked, at the destination
     // unless the arrival is.
     const auto uhr = [&bild](double x, double y) {

@@ -6,6 +6,7 @@
 #include "screens/zeitzonen/ZeitzonenU.h"
 #include "screens/zeitzonen/Zonenauswahl.h"
 #include "tests/support/Bildpruefung.h"
+#include "tests/support/Kartenpruefung.h"
 #include "tests/support/Tastatur.h"
 #include "tests/support/Testmain.h"
 #include "tests/support/Zeichenpruefung.h"
@@ -28,18 +29,6 @@ namespace {
 
 QDateTime Utc(int monat, int tag, int h, int m, int s) {
     return QDateTime(QDate(2024, monat, tag), QTime(h, m, s), Qt::UTC);
-}
-
-// World to paint-box pixels: 20 a unit across, 19 down, the origin at (500, 350).
-QPoint Pixel(double x, double y) {
-    return {static_cast<int>(std::lround(500 + 20 * x)),
-            static_cast<int>(std::lround(350 - 19 * y))};
-}
-
-// Paint-box pixel rows of a text whose top lies at world height y, clear of its edges.
-QRect Zeilenband(double y, int hoehe, int links = 0, int rechts = 999) {
-    const int oben = Pixel(0, y).y();
-    return QRect(QPoint(links, oben + 2), QPoint(rechts, oben + hoehe - 2));
 }
 
 // The point a world distance from a clock's centre in a compass direction: the two
@@ -78,12 +67,8 @@ QPointF ZonenUhr(int zone) {
     return {2.0 * zone - 1.7, -17};
 }
 
-// Text ink of each colour; the clocks' rim is a brown no text's edge blends into.
-const QColor braun(153, 102, 51);
-const auto Blau = Etwa(blau, 90);
-const auto Rot = Etwa(rot, 80);
+// The zone's title ink; the clocks' rim is a brown no text's edge blends into.
 const auto Rosa = Etwa(pink, 60);
-const auto Dunkel = Etwa(schwarz, 90);
 const auto Rand = Etwa(braun, 0);
 
 // The screen with its choice dialog, opened as the main window opens it.
